@@ -1,0 +1,25 @@
+#pragma once
+// Runs a replay script against the core with no window.
+//
+// Script: UTF-8, one command a line; a trailing CR is dropped; blank lines
+// and lines starting with '#' are skipped.
+//   click N      press CommandN (1..22)
+//   answer TEXT  queue TEXT as the next reply to the name prompt ("" = cancel)
+//   text TEXT    replace Text1 ("\n" is a line break, "\\" a backslash)
+//   dump         print the state block
+#include <istream>
+#include <ostream>
+#include <string>
+
+namespace lp {
+
+struct ReplayOptions {
+    std::string exportDir = ".";
+};
+
+// Reads the script from `script` to its end. Returns the exit status: 0 at
+// the end of the script or after an exit button, 2 on an error (reported on
+// `err` as "error: line K: ...").
+int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const ReplayOptions& options);
+
+}  // namespace lp
