@@ -1,0 +1,26 @@
+// "回车换行": the cursor moves to column 1 of the next rung, two rows down,
+// and the right rail is continued beside it.
+#include "editor/Commands.h"
+#include "editor/PlacementGuard.h"
+#include "sheet/Glyphs.h"
+#include "sheet/Ladder.h"
+
+namespace lp {
+
+void Command11_Click(Ladder& ladder) {
+    if (refuseLineFeed(ladder)) return;
+    EditState& s = ladder.state;
+    s.CurRow += 2;
+    s.CurCol = 1;
+    constexpr int kRightRail = 56;
+    if (ladder.sheet.cell(s.CurRow, kRightRail) == glyph::blank) {
+        ladder.sheet.setCell(s.CurRow - 1, kRightRail, glyph::v);
+        ladder.sheet.setCell(s.CurRow, kRightRail, glyph::v);
+    }
+    Palette& p = ladder.palette;
+    p.enable({1, 2, 3, 4, 11, 12, 18, 21, 22});
+    p.disable({5, 6, 7, 8, 9, 10, 13, 15, 16, 19});
+    ladder.Fresh();
+}
+
+}  // namespace lp
