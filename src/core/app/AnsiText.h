@@ -1,0 +1,17 @@
+#pragma once
+// The program's texts are UTF-8; the registry's "A" calls speak the system's
+// ANSI code page. On Windows these convert between the two; elsewhere the
+// system's narrow encoding is UTF-8 and they return the text unchanged.
+#include <string>
+#include <string_view>
+
+namespace lp {
+
+std::string ansiFromText(std::string_view text);
+std::string textFromAnsi(std::string_view ansi);
+
+#ifdef _WIN32
+std::wstring wideFromText(std::string_view text);
+#endif
+
+}  // namespace lp
