@@ -23,10 +23,12 @@ Command commandFor(int n) {
     case 10: return Command10_Click;
     case 11: return Command11_Click;
     case 12: return Command12_Click;
+    case 13: return Command13_Click;
     case 15: return Command15_Click;
     case 16: return Command16_Click;
     case 17: return Command17_Click;
     case 18: return Command18_Click;
+    case 19: return Command19_Click;
     case 21: return Command21_Click;
     case 22: return Command22_Click;
     default: return nullptr;

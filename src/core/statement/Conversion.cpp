@@ -1,0 +1,67 @@
+#include "statement/Conversion.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "sheet/Ladder.h"
+#include "statement/LargeStack.h"
+#include "statement/Scan.h"
+
+namespace lp {
+
+namespace {
+
+constexpr const char* kCannotConvert = "梯形图结构异常，无法转换";
+
+// A scan call and the block joins beneath it take well under 12 KiB of stack
+// each, sanitizers included; the rest is margin.
+std::size_t stackBytesFor(int nestingLimit) {
+    constexpr std::size_t perCall = 12 * 1024;
+    constexpr std::size_t margin = 16u << 20;
+    constexpr std::size_t atLeast = 256u << 20;
+    return std::max(atLeast, static_cast<std::size_t>(std::max(nestingLimit, 0)) * perCall + margin);
+}
+
+}  // namespace
+
+ScanOutcome runScan(Ladder& ladder, int nestingLimit) {
+    ScanOutcome outcome = ScanOutcome::Finished;
+    runOnLargeStack(stackBytesFor(nestingLimit), [&] {
+        ScanContext context(ladder, nestingLimit);
+        int16_t row = 2;
+        int16_t col = 1;
+        try {
+            Procedure(context, row, col);
+        } catch (const ScanTooDeep&) {
+            outcome = ScanOutcome::TooDeep;
+        }
+    });
+    return outcome;
+}
+
+bool convertSheet(Ladder& ladder, int nestingLimit) {
+    ScanOutcome outcome;
+    try {
+        outcome = runScan(ladder, nestingLimit);
+    } catch (const std::system_error&) {
+        // No thread to run the scan on: it cannot run safely, so it does
+        // not run at all.
+        outcome = ScanOutcome::TooDeep;
+    }
+    if (outcome == ScanOutcome::Finished) return true;
+    ladder.message(kCannotConvert);
+    ladder.StatementList.clear();
+    ladder.sheet.clearMarks();
+    return false;
+}
+
+void showExportRow(Palette& palette) {
+    palette.setVisible(13, false);
+    palette.setVisible(14, false);
+    palette.setVisible(19, true);
+    palette.setEnabled(12, true);
+    palette.setEnabled(19, true);
+    palette.setVisible(20, true);
+}
+
+}  // namespace lp

@@ -1,0 +1,15 @@
+#pragma once
+// Running deep recursion on a thread whose stack is sized for it, whatever
+// the platform gives a thread by default.
+#include <cstddef>
+#include <functional>
+
+namespace lp {
+
+// Runs `work` on a new thread with a stack of at least `stackBytes` and waits
+// for it to finish. Whatever `work` throws is caught on that thread and
+// thrown again here, on the calling thread. Throws std::system_error when the
+// thread cannot be started.
+void runOnLargeStack(std::size_t stackBytes, const std::function<void()>& work);
+
+}  // namespace lp
