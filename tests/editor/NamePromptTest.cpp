@@ -1,0 +1,117 @@
+// The device-name prompt: three characters counted as code points, asked
+// again with a message until the reply fits, stored exactly as typed.
+#include "EditorFixture.h"
+#include "editor/Commands.h"
+#include "editor/NamePrompt.h"
+
+namespace lp::test {
+namespace {
+
+const std::string kContactPromptText = "请输入器件名称(限三个字符,如 X01 )";
+const std::string kCoilPromptText = "请输入器件名称(限三个字符,如 Y01 )";
+const std::string kTitle = "输入器件名称";
+const std::string kRetry = "输入器件名称不合要求，请重新输入器件名称";
+
+TEST(CodePointCount, CountsCharactersNotBytes) {
+    EXPECT_EQ(codePointCount(""), 0);
+    EXPECT_EQ(codePointCount("X01"), 3);
+    EXPECT_EQ(codePointCount("输入器"), 3);        // three bytes each
+    EXPECT_EQ(codePointCount("Ｘ０１"), 3);        // full-width letters
+    EXPECT_EQ(codePointCount("é\xF0\x9F\x98\x80x"), 3);  // two-byte, four-byte, one-byte
+    EXPECT_EQ(codePointCount(std::string("A\0B", 3)), 3);
+}
+
+TEST(CodePointCount, MalformedBytesAreNotCounted) {
+    EXPECT_EQ(codePointCount("\x80" "AB"), -1);         // stray continuation byte
+    EXPECT_EQ(codePointCount("AB\xE8\xBE"), -1);        // truncated sequence at the end
+    EXPECT_EQ(codePointCount("A\xE8" "BC"), -1);        // lead byte without continuation
+    EXPECT_EQ(codePointCount("\xC0\xAF" "AB"), -1);     // overlong '/'
+    EXPECT_EQ(codePointCount("\xED\xA0\x80" "AB"), -1); // surrogate
+    EXPECT_EQ(codePointCount("\xF4\x90\x80\x80"), -1);  // above U+10FFFF
+    EXPECT_EQ(codePointCount("\xFF\xFE\xFD"), -1);      // three bytes that are no characters
+}
+
+TEST(CodePointCount, DeviceNameIsExactlyThree) {
+    EXPECT_TRUE(isDeviceName("X01"));
+    EXPECT_TRUE(isDeviceName("   "));
+    EXPECT_TRUE(isDeviceName("输入器"));
+    EXPECT_FALSE(isDeviceName(""));
+    EXPECT_FALSE(isDeviceName("X1"));
+    EXPECT_FALSE(isDeviceName("X001"));
+    EXPECT_FALSE(isDeviceName("输入"));  // six bytes, two characters
+    EXPECT_FALSE(isDeviceName("\xFF\xFE\xFD"));
+}
+
+using NamePromptTest = EditorTest;
+
+TEST_F(NamePromptTest, WrongRepliesAreAnsweredAndAskedAgain) {
+    ui.replies = {"", "X1", "X001", "X01"};  // cancel, two, four, three
+    press(1);
+    ASSERT_EQ(ui.prompts.size(), 4u);
+    for (const auto& p : ui.prompts) {
+        EXPECT_EQ(p.prompt, kContactPromptText);
+        EXPECT_EQ(p.title, kTitle);
+    }
+    ASSERT_EQ(ui.messages.size(), 3u);
+    for (const auto& m : ui.messages) {
+        EXPECT_EQ(m.text, kRetry);
+        EXPECT_EQ(m.caption, "梯形图编辑器");
+    }
+    EXPECT_EQ(ladder.state.DeviceName, "X01");
+    EXPECT_EQ(cell(1, 2), "X01");
+}
+
+TEST_F(NamePromptTest, MessageComesBetweenThePrompts) {
+    ui.replies = {"AB", "ABC"};
+    std::vector<std::size_t> messagesAtPrompt;
+    ui.onPrompt = [&] { messagesAtPrompt.push_back(ui.messages.size()); };
+    press(1);
+    EXPECT_EQ(messagesAtPrompt, (std::vector<std::size_t>{0, 1}));
+}
+
+TEST_F(NamePromptTest, AnyThreeCharactersAreStoredAsTyped) {
+    press(1, "输入器");
+    EXPECT_EQ(cell(1, 2), "输入器");
+    EXPECT_EQ(cell(1, 3), " ");
+    press(5, "   ");
+    EXPECT_EQ(ladder.state.DeviceName, "   ");
+    EXPECT_EQ(cell(1, 7), "   ");
+    press(6, "x 1");
+    EXPECT_EQ(cell(1, 12), "x 1");
+    EXPECT_TRUE(ui.messages.empty());
+    // The full-width name prints three columns wider: its row is longer in
+    // bytes but holds the same 73 cells.
+    EXPECT_EQ(ladder.picture.size(), 2u);
+}
+
+TEST_F(NamePromptTest, MalformedReplyIsRefusedLikeAWrongLength) {
+    ui.replies = {"\xFF\xFE\xFD", "X\xE8", "Y01"};
+    press(1);
+    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ladder.state.DeviceName, "Y01");
+}
+
+TEST_F(NamePromptTest, CoilsUseTheirOwnPrompt) {
+    press(1, "X01");
+    ui.replies = {"Y1", "Y01"};
+    press(9);
+    ASSERT_EQ(ui.prompts.size(), 3u);
+    EXPECT_EQ(ui.prompts[1].prompt, kCoilPromptText);
+    EXPECT_EQ(ui.prompts[2].prompt, kCoilPromptText);
+    EXPECT_EQ(ui.prompts[2].title, kTitle);
+    EXPECT_EQ(ui.messages.size(), 1u);
+    press(11);
+    press(21, "Y02");
+    EXPECT_EQ(ui.prompts.back().prompt, kCoilPromptText);
+}
+
+TEST_F(NamePromptTest, NoReplyLeavesThePlacementUnfinished) {
+    // The prompt cannot be left without a name; a user interface that can
+    // give none ends the command before it draws the contact.
+    EXPECT_THROW(Command1_Click(ladder), std::runtime_error);
+    EXPECT_EQ(cell(2, 1), "  ");
+    EXPECT_EQ(rowEnd(2), 0);
+}
+
+}  // namespace
+}  // namespace lp::test
