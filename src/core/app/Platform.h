@@ -9,6 +9,7 @@ namespace lp {
 
 struct StartResult {
     std::error_code error;  // empty when the program was started
+    long processId = 0;     // of the program started
     bool started() const { return !error; }
 };
 

@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <system_error>
+#include <thread>
 
 #include "app/Platform.h"
 
@@ -14,17 +16,10 @@ namespace lp {
 
 namespace {
 
-StartResult failure(int error) { return {std::error_code(error, std::generic_category())}; }
+StartResult failure(int error) { return {std::error_code(error, std::generic_category()), 0}; }
 
 // Between fork and exec only async-signal-safe calls are made.
-[[noreturn]] void reportAndExit(int pipeOut, int error, int status) {
-    ssize_t written;
-    do written = ::write(pipeOut, &error, sizeof error);
-    while (written < 0 && errno == EINTR);
-    ::_exit(status);
-}
-
-[[noreturn]] void execDetached(const char* path, int pipeOut) {
+[[noreturn]] void execProgram(const char* path, int pipeOut) {
     ::setsid();  // its own session: no signals from our terminal
     sigset_t none;
     sigemptyset(&none);
@@ -35,7 +30,27 @@ StartResult failure(int error) { return {std::error_code(error, std::generic_cat
     for (int sig = 1; sig < NSIG; ++sig) ::sigaction(sig, &fallback, nullptr);
     char* const argv[] = {const_cast<char*>(path), nullptr};
     ::execv(path, argv);
-    reportAndExit(pipeOut, errno, 127);
+    int error = errno;
+    ssize_t written;
+    do written = ::write(pipeOut, &error, sizeof error);
+    while (written < 0 && errno == EINTR);
+    ::_exit(127);
+}
+
+void reap(pid_t child) {
+    while (::waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+    }
+}
+
+// Reaps the program when it ends, so that it never lingers as a zombie. Only
+// this child is waited for: other children and SIGCHLD are left alone.
+void reapWhenDone(pid_t child) {
+    try {
+        std::thread(reap, child).detach();
+    } catch (const std::system_error&) {
+        // No thread to spare: the program runs all the same and is reaped
+        // by the system when this program ends.
+    }
 }
 
 class PosixPlatform final : public Platform {
@@ -46,11 +61,8 @@ public:
                ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
     }
 
-    // Double fork: the intermediate child ends at once and is reaped here;
-    // the program itself then belongs to init, which reaps it, so no child
-    // is left behind and no SIGCHLD handling of the rest of the program is
-    // touched. A close-on-exec pipe carries the error of a failed exec back:
-    // it closes without data when the exec succeeded.
+    // A close-on-exec pipe carries the error of a failed exec back; it
+    // closes without data when the exec succeeded.
     StartResult startProgram(const std::string& path) override {
         if (path.find('\0') != std::string::npos) return failure(EINVAL);
         const char* file = path.c_str();
@@ -65,19 +77,9 @@ public:
             ::close(fds[1]);
             return failure(error);
         }
-        if (child == 0) {
-            ::close(fds[0]);
-            pid_t grandchild = ::fork();
-            if (grandchild < 0) reportAndExit(fds[1], errno, 1);
-            if (grandchild > 0) ::_exit(0);
-            execDetached(file, fds[1]);
-        }
+        if (child == 0) execProgram(file, fds[1]);
 
         ::close(fds[1]);
-        int status = 0;
-        while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-        }
-
         int error = 0;
         ssize_t got;
         do got = ::read(fds[0], &error, sizeof error);
@@ -85,7 +87,11 @@ public:
         int readError = errno;
         ::close(fds[0]);
 
-        if (got == 0) return {};  // the pipe closed by the exec: the program runs
+        if (got == 0) {  // the exec closed the pipe: the program runs
+            reapWhenDone(child);
+            return {{}, static_cast<long>(child)};
+        }
+        reap(child);  // it ended right after the failed exec
         if (got == static_cast<ssize_t>(sizeof error)) return failure(error != 0 ? error : ECHILD);
         return failure(got < 0 ? readError : EIO);
     }

@@ -11,9 +11,7 @@ namespace lp {
 
 namespace {
 
-StartResult lastError() {
-    return {std::error_code(static_cast<int>(::GetLastError()), std::system_category())};
-}
+StartResult failure(DWORD error) { return {std::error_code(static_cast<int>(error), std::system_category()), 0}; }
 
 class WindowsPlatform final : public Platform {
 public:
@@ -34,7 +32,7 @@ public:
 
     StartResult startProgram(const std::string& path) override {
         if (path.empty() || path.find('\0') != std::string::npos)
-            return {std::error_code(ERROR_INVALID_PARAMETER, std::system_category())};
+            return failure(ERROR_INVALID_PARAMETER);
         std::wstring program = wideFromText(path);
         std::wstring commandLine = L"\"" + program + L"\"";
         STARTUPINFOW startup{};
@@ -44,10 +42,10 @@ public:
         PROCESS_INFORMATION process{};
         if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                               nullptr, &startup, &process))
-            return lastError();
+            return failure(::GetLastError());
         ::CloseHandle(process.hThread);
         ::CloseHandle(process.hProcess);
-        return {};
+        return {{}, static_cast<long>(process.dwProcessId)};
     }
 };
 
