@@ -12,7 +12,6 @@
 #include <thread>
 #include <vector>
 
-#include "FakePlatform.h"
 #include "TempDir.h"
 #include "app/KeyValue.h"
 #include "app/SysInfo.h"
@@ -156,28 +155,6 @@ TEST_F(StandInRegistryTest, SystemRegistryLooksAtPath) {
     std::string keyVal;
     EXPECT_TRUE(GetKeyValue(*makeSystemRegistry(), kHKeyLocalMachine, kSysInfoPathKey, kSysInfoPathValue, keyVal));
     EXPECT_EQ(keyVal, program);
-}
-
-TEST_F(StandInRegistryTest, StartSysInfoStartsTheProgramFound) {
-    std::string program = second.write("hardinfo", "#!/bin/sh\n", 0755);
-    StandInRegistry registry(searchPath());
-    test::FakePlatform platform;
-    platform.programs = {program};
-    test::FakeUserInterface ui;
-    StartSysInfo(registry, platform, ui);
-    EXPECT_EQ(platform.startAttempts, std::vector<std::string>{program});
-    EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST_F(StandInRegistryTest, StartSysInfoWithoutAProgramTellsTheUser) {
-    StandInRegistry registry(searchPath());
-    test::FakePlatform platform;
-    test::FakeUserInterface ui;
-    StartSysInfo(registry, platform, ui);
-    EXPECT_TRUE(platform.startAttempts.empty());
-    EXPECT_TRUE(platform.fileTests.empty());  // the second lookup has no value
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, kSysInfoUnavailableText);
 }
 
 TEST_F(StandInRegistryTest, SystemStartSysInfoRunsTheProgramFound) {
