@@ -91,9 +91,13 @@ public:
             reapWhenDone(child);
             return {{}, static_cast<long>(child)};
         }
-        reap(child);  // it ended right after the failed exec
+        if (got < 0) {  // cannot tell whether it runs: never wait for it here
+            reapWhenDone(child);
+            return failure(readError);
+        }
+        reap(child);  // it ends right after reporting its failed exec
         if (got == static_cast<ssize_t>(sizeof error)) return failure(error != 0 ? error : ECHILD);
-        return failure(got < 0 ? readError : EIO);
+        return failure(EIO);
     }
 };
 
