@@ -1,0 +1,32 @@
+#include "AppFlow.h"
+
+#include <QCoreApplication>
+
+#include "LoginDialog.h"
+#include "MainWindow.h"
+#include "Placement.h"
+
+namespace lp {
+
+AppFlow::AppFlow() : login_(std::make_unique<LoginDialog>()) {
+    endProgram = [] { QCoreApplication::quit(); };
+    login_->endProgram = [this] { endProgram(); };
+    connect(login_.get(), &LoginDialog::loggedIn, this, &AppFlow::openMainWindow);
+}
+
+AppFlow::~AppFlow() = default;
+
+void AppFlow::start() {
+    centreOnScreen(*login_);
+    login_->show();
+}
+
+void AppFlow::openMainWindow() {
+    if (!main_) {
+        main_ = std::make_unique<MainWindow>();
+        main_->endProgram = [this] { endProgram(); };
+    }
+    main_->showMaximized();
+}
+
+}  // namespace lp

@@ -1,0 +1,34 @@
+#include "FontSetup.h"
+
+#include <QStringList>
+
+namespace lp {
+
+void installFontSubstitutions() {
+    QFont::insertSubstitutions(kSongTi, {QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
+                                         QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Serif CJK SC"),
+                                         QStringLiteral("Noto Sans CJK SC")});
+    QFont::insertSubstitutions(kKaiTi, {QStringLiteral("AR PL UKai CN"), QStringLiteral("AR PL UKai TW"),
+                                        QStringLiteral("AR PL UMing CN"), QStringLiteral("WenQuanYi Zen Hei"),
+                                        QStringLiteral("Noto Serif CJK SC")});
+    QFont::insertSubstitutions(kLiShu, {QStringLiteral("WenQuanYi Zen Hei Mono"), QStringLiteral("WenQuanYi Zen Hei"),
+                                        QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Sans CJK SC")});
+}
+
+QFont windowFont(const QString& family, double pointSize, bool bold, bool underline) {
+    QFont font(family);
+    font.setPointSizeF(pointSize);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    font.setUnderline(underline);
+    return font;
+}
+
+QFont sheetFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("WenQuanYi Zen Hei Mono"), kSongTi});
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSizeF(9.0);
+    return font;
+}
+
+}  // namespace lp

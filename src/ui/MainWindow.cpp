@@ -1,0 +1,189 @@
+#include "MainWindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "AboutDialog.h"
+#include "AppIcon.h"
+#include "DisplayColumns.h"
+#include "FontSetup.h"
+#include "PaletteButtons.h"
+#include "Placement.h"
+#include "SheetView.h"
+#include "TextBoxText.h"
+#include "Twips.h"
+#include "app/Buttons.h"
+#include "statement/Convert.h"
+
+namespace lp {
+
+namespace {
+
+QFont buttonFont(ButtonFont kind) {
+    switch (kind) {
+    case ButtonFont::Element: return windowFont(kSongTi, 12, true);
+    case ButtonFont::Word: return windowFont(kKaiTi, 15, true);
+    case ButtonFont::Heavy: return windowFont(kLiShu, 21.75, true);
+    case ButtonFont::Export: return windowFont(kSongTi, 15.75, true);
+    }
+    return {};
+}
+
+constexpr double kPicture1Width = 10815;  // twips; the height follows the window
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent), ui_(this), ladder_(ui_) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QString::fromUtf8(kProgramTitle));
+    setWindowIcon(appIcon());
+    endProgram = [] { QCoreApplication::quit(); };
+    ladder_.exportDir = defaultExportDir();
+
+    createControls();
+    setTabOrderOfControls();
+    // The palette behind a modal box shows what the command has set so far.
+    ui_.beforeModal = [this] { mirrorPalette(); };
+    mirrorPalette();
+
+    resize(restoredClientSize());
+    centreOnScreen(*this);
+}
+
+MainWindow::~MainWindow() = default;
+
+QSize MainWindow::restoredClientSize() { return twipsRect(0, 0, 11880, 8595).size(); }
+
+QPushButton* MainWindow::Command(int n) const {
+    return Palette::valid(n) ? commands_[static_cast<std::size_t>(n)] : nullptr;
+}
+
+void MainWindow::createControls() {
+    picture1_ = new SheetView(this);
+    picture1_->setObjectName(QStringLiteral("Picture1"));
+    picture1_->setGeometry(0, 0, twipsToPixels(kPicture1Width), twipsToPixels(8595));
+
+    picture2_ = new QFrame(this);
+    picture2_->setObjectName(QStringLiteral("Picture2"));
+    picture2_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    picture2_->setLineWidth(1);
+    picture2_->setFocusPolicy(Qt::TabFocus);
+    picture2_->setGeometry(twipsRect(10920, 120, 4215, 5970));
+
+    label1_ = new QLabel(QStringLiteral("元器件库"), picture2_);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setGeometry(twipsRect(1320, 120, 1455, 375));
+    label1_->setAlignment(Qt::AlignCenter);
+    label1_->setFont(windowFont(kKaiTi, 15.75, true, true));
+
+    text1_ = new QPlainTextEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setGeometry(twipsRect(10920, 6120, 4215, 3975));
+    text1_->setFont(windowFont(kSongTi, 14.25, false));
+    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+
+    for (const ButtonSpec& spec : buttonSpecs()) {
+        QWidget* parent = spec.inPicture2 ? static_cast<QWidget*>(picture2_) : this;
+        auto* button = new QPushButton(QString::fromUtf8(spec.caption), parent);
+        button->setObjectName(QStringLiteral("Command%1").arg(spec.number));
+        button->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
+        button->setFont(buttonFont(spec.font));
+        button->setAutoDefault(false);
+        const int n = spec.number;
+        connect(button, &QPushButton::clicked, this, [this, n] { pressCommand(n); });
+        commands_[static_cast<std::size_t>(n)] = button;
+    }
+}
+
+void MainWindow::setTabOrderOfControls() {
+    // Picture1, Picture2, Command1..Command14, (Label1,) Command15..Command18,
+    // Text1, Command19..Command22.
+    std::vector<QWidget*> order{picture1_, picture2_};
+    for (int n = 1; n <= 18; ++n) order.push_back(Command(n));
+    order.push_back(text1_);
+    for (int n = 19; n <= 22; ++n) order.push_back(Command(n));
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void MainWindow::pressCommand(int n) {
+    if (running_) return;  // a command's modal box is open
+    running_ = true;
+    takeUserEditsOfText1();
+    const ClickResult result = pressButton(ladder_, n);
+    running_ = false;
+    mirrorPalette();
+    showText1IfChanged();
+    repaintSheet();
+    if (result == ClickResult::Exit) showAbout();
+}
+
+void MainWindow::mirrorPalette() {
+    for (int n = 1; n <= kButtonCount; ++n) {
+        QPushButton* button = Command(n);
+        button->setEnabled(ladder_.palette.enabled(n));
+        button->setVisible(ladder_.palette.visible(n));
+    }
+}
+
+void MainWindow::takeUserEditsOfText1() {
+    const QString now = text1_->toPlainText();
+    if (now == shownText1_) return;
+    ladder_.Text1 = textFromTextBox(now);
+    coreText1_ = ladder_.Text1;
+    shownText1_ = now;
+}
+
+void MainWindow::showText1IfChanged() {
+    if (ladder_.Text1 == coreText1_) return;
+    text1_->setPlainText(textForTextBox(ladder_.Text1));
+    coreText1_ = ladder_.Text1;
+    shownText1_ = text1_->toPlainText();
+}
+
+void MainWindow::repaintSheet() {
+    picture1_->showPicture(ladder_.picture);
+    QString before;
+    for (int col = kFirstCol; col < ladder_.state.CurCol && col <= kLastCol; ++col)
+        before += QString::fromStdString(ladder_.sheet.cell(ladder_.state.CurRow, col));
+    picture1_->ensureVisible(ladder_.state.CurRow, displayColumns(before));
+}
+
+void MainWindow::showAbout() {
+    if (!about_) {
+        about_ = std::make_unique<AboutDialog>();
+        about_->endProgram = [this] { endProgram(); };
+    }
+    centreOnScreen(*about_);
+    about_->show();
+    hide();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (loaded_) return;  // later activations leave the sheet alone
+    loaded_ = true;
+    ladder_.Form_Load();
+    ladder_.Form_Activate();
+    mirrorPalette();
+    showText1IfChanged();
+    repaintSheet();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // Picture1 is docked to the left edge: full height, its own width.
+    picture1_->setGeometry(0, 0, twipsToPixels(kPicture1Width), height());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    endProgram();
+}
+
+}  // namespace lp

@@ -1,0 +1,80 @@
+#pragma once
+// MainForm: the working window. Picture1 (the sheet view) on the left, the
+// palette (Picture2 with Label1 and the element buttons), Text1 and the
+// bottom row on the right. The window owns the ladder: every button press
+// runs the core's command, then the window shows the core's state.
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <QWidget>
+
+#include "QtUserInterface.h"
+#include "sheet/Ladder.h"
+
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace lp {
+
+class AboutDialog;
+class SheetView;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Ladder& ladder() { return ladder_; }
+    QtUserInterface& userInterface() { return ui_; }
+
+    SheetView* Picture1() const { return picture1_; }
+    QFrame* Picture2() const { return picture2_; }
+    QLabel* Label1() const { return label1_; }
+    QPlainTextEdit* Text1() const { return text1_; }
+    QPushButton* Command(int n) const;
+    // The about box, once an exit button has made it.
+    AboutDialog* aboutDialog() const { return about_.get(); }
+
+    // Ends the program: closing this window from its frame, and the about
+    // box's OK. Passed on to the about box when it is made.
+    std::function<void()> endProgram;
+
+    // A press of CommandN, as a click on it does.
+    void pressCommand(int n);
+
+    // The window's restored client size (11880 x 8595 twips).
+    static QSize restoredClientSize();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void setTabOrderOfControls();
+    void mirrorPalette();
+    void takeUserEditsOfText1();
+    void showText1IfChanged();
+    void repaintSheet();
+    void showAbout();
+
+    QtUserInterface ui_;
+    Ladder ladder_;
+    SheetView* picture1_ = nullptr;
+    QFrame* picture2_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QPlainTextEdit* text1_ = nullptr;
+    std::array<QPushButton*, 23> commands_{};  // [1..22]
+    std::unique_ptr<AboutDialog> about_;
+    bool loaded_ = false;       // Form_Load and Form_Activate have run
+    bool running_ = false;      // a command is running (its modal box may be open)
+    std::string coreText1_;     // ladder.Text1 as last shown in Text1
+    QString shownText1_;        // Text1's text as the window last set it
+};
+
+}  // namespace lp

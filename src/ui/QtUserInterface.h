@@ -1,0 +1,32 @@
+#pragma once
+// The core's way to the user, in the main window: the name prompt as an
+// input box and messages as message boxes.
+#include <functional>
+#include <string>
+
+#include "Dialogs.h"
+#include "sheet/UserInterface.h"
+
+class QWidget;
+
+namespace lp {
+
+class QtUserInterface : public UserInterface {
+public:
+    explicit QtUserInterface(QWidget* parent = nullptr);
+
+    std::string inputBox(const std::string& prompt, const std::string& title) override;
+    void messageBox(const std::string& text, const std::string& caption) override;
+
+    // The boxes themselves; real dialogs unless replaced.
+    InputFunction askText;
+    MessageFunction showMessage;
+    // Runs just before either box opens, so that the window behind the modal
+    // box shows the state the command has reached.
+    std::function<void()> beforeModal;
+
+private:
+    QWidget* parent_;
+};
+
+}  // namespace lp

@@ -1,0 +1,113 @@
+#include "SheetView.h"
+
+#include <QFontMetricsF>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <cmath>
+
+#include "FontSetup.h"
+
+namespace lp {
+
+namespace {
+constexpr int kPadding = 2;  // pixels between the border and the first column / line
+constexpr int kSlotColumns = 10;  // one element slot: five cells of two columns
+}
+
+SheetView::SheetView(QWidget* parent) : QAbstractScrollArea(parent), font_(sheetFont()) {
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setFocusPolicy(Qt::StrongFocus);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
+    viewport()->setFont(font_);
+
+    const QFontMetricsF metrics(font_);
+    columnWidth_ = metrics.horizontalAdvance(QLatin1Char('0'));
+    if (columnWidth_ <= 0) columnWidth_ = 1;
+    ascent_ = static_cast<int>(std::ceil(metrics.ascent()));
+    lineHeight_ = std::max(1, static_cast<int>(std::ceil(metrics.ascent() + metrics.descent())));
+    updateScrollBars();
+}
+
+void SheetView::showPicture(const std::vector<std::string>& lines) {
+    lines_.clear();
+    placed_.clear();
+    widestColumns_ = 0;
+    for (const std::string& text : lines) {
+        QString line = QString::fromStdString(text);
+        placed_.push_back(placeLine(line));
+        widestColumns_ = std::max(widestColumns_, displayColumns(line));
+        lines_.push_back(std::move(line));
+    }
+    updateScrollBars();
+    viewport()->update();
+}
+
+QPointF SheetView::cellOrigin(int lineIndex, int column) const {
+    return QPointF(kPadding + column * columnWidth_, kPadding + lineIndex * lineHeight_);
+}
+
+QSize SheetView::contentSize() const {
+    return QSize(static_cast<int>(std::ceil(2 * kPadding + widestColumns_ * columnWidth_)),
+                 2 * kPadding + lineCount() * lineHeight_);
+}
+
+void SheetView::ensureVisible(int row, int column) {
+    const int top = static_cast<int>(cellOrigin(std::max(0, row - 2), 0).y()) - kPadding;
+    const int bottom = static_cast<int>(cellOrigin(std::max(0, row), 0).y()) + kPadding;
+    QScrollBar* v = verticalScrollBar();
+    const int height = viewport()->height();
+    if (bottom - v->value() > height) v->setValue(bottom - height);
+    if (top < v->value()) v->setValue(top);
+
+    const int left = static_cast<int>(cellOrigin(0, std::max(0, column)).x()) - kPadding;
+    const int right = static_cast<int>(std::ceil(cellOrigin(0, std::max(0, column) + kSlotColumns).x())) + kPadding;
+    QScrollBar* h = horizontalScrollBar();
+    const int width = viewport()->width();
+    if (right - h->value() > width) h->setValue(right - width);
+    if (left < h->value()) h->setValue(left);
+}
+
+void SheetView::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
+    painter.setFont(font_);
+    painter.setPen(palette().color(QPalette::Text));
+    const QRect dirty = event->rect();
+    const int dx = horizontalScrollBar()->value();
+    const int dy = verticalScrollBar()->value();
+    const int first = std::max(0, (dirty.top() + dy - kPadding) / lineHeight_);
+    const int last = std::min(lineCount() - 1, (dirty.bottom() + dy - kPadding) / lineHeight_);
+    for (int i = first; i <= last; ++i) {
+        for (const PlacedChar& c : placed_[static_cast<std::size_t>(i)]) {
+            if (c.text == QLatin1String(" ")) continue;
+            const QPointF origin = cellOrigin(i, c.column);
+            painter.drawText(QPointF(origin.x() - dx, origin.y() - dy + ascent_), c.text);
+        }
+    }
+}
+
+void SheetView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void SheetView::scrollContentsBy(int, int) { viewport()->update(); }
+
+void SheetView::updateScrollBars() {
+    const QSize content = contentSize();
+    const QSize view = viewport()->size();
+    QScrollBar* h = horizontalScrollBar();
+    h->setRange(0, std::max(0, content.width() - view.width()));
+    h->setPageStep(view.width());
+    h->setSingleStep(static_cast<int>(std::ceil(2 * columnWidth_)));
+    QScrollBar* v = verticalScrollBar();
+    v->setRange(0, std::max(0, content.height() - view.height()));
+    v->setPageStep(view.height());
+    v->setSingleStep(lineHeight_);
+}
+
+}  // namespace lp
