@@ -59,7 +59,8 @@ TEST_F(CoilTest, CoilAfterAClosingElementContinuesIt) {
 
 TEST_F(CoilTest, CoilAfterAFullRowDrawsNoFill) {
     press(1, "X01");
-    for (int i = 0; i < 9; ++i) press(i == 8 ? 7 : 5, "X" + std::to_string(10 + i));
+    const char* const names[] = {"X10", "X11", "X12", "X13", "X14", "X15", "X16", "X17", "X18"};
+    for (int i = 0; i < 9; ++i) press(i == 8 ? 7 : 5, names[i]);
     ASSERT_EQ(ladder.state.CurCol, 51);
     press(9, "Y01");
     EXPECT_EQ(cell(2, 50), "┻");  // the last contact's "┛" is continued into the coil
