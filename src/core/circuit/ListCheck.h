@@ -1,0 +1,85 @@
+#pragma once
+// Proving an instruction list against the drawing, and the list the circuit
+// itself gives when the scan's list cannot be proved.
+//
+// A list passes when it is well formed, ends with "END" exactly when END is
+// drawn at the cursor, and writes the same coils with the same values in the
+// same order as the drawing, for every assignment of the devices read: rung
+// by rung from the top, every write taking effect at once, so that a later
+// rung reading an output sees its new value. The proof is exact (a decision
+// diagram), not sampled.
+#include <string>
+#include <string_view>
+
+#include "circuit/Bdd.h"
+#include "circuit/CircuitGraph.h"
+#include "circuit/Devices.h"
+#include "circuit/DrawingSemantics.h"
+#include "circuit/InstructionList.h"
+#include "circuit/StructuralList.h"
+
+namespace lp {
+
+class Sheet;
+
+enum class CheckVerdict {
+    Matches,
+    Malformed,     // see ListFault
+    EndMismatch,   // "END" missing although drawn at the cursor, or there although not
+    WritesDiffer,  // another coil, another value, or a write too many or too few
+    TooComplex,    // the proof outgrew its memory; the list is not trusted
+};
+
+struct CheckResult {
+    CheckVerdict verdict = CheckVerdict::Matches;
+    ListFault fault = ListFault::None;  // Malformed: which rule the list breaks
+    std::size_t line = 0;               // 1-based line of the fault, or of the first OUT that differs
+};
+
+// Reads the sheet once; then any number of lists can be checked against it.
+class ListCheck {
+public:
+    ListCheck(const Sheet& sheet, int curRow, int curCol);
+    ListCheck(const ListCheck&) = delete;
+    ListCheck& operator=(const ListCheck&) = delete;
+
+    CheckResult check(std::string_view list);
+    bool matches(std::string_view list) { return check(list).verdict == CheckVerdict::Matches; }
+    // The list built from the circuit, already proved; or the refusal.
+    StructuralResult structuralList();
+
+    const Circuit& circuit() const { return circuit_; }
+
+private:
+    Circuit circuit_;
+    Bdd bdd_;
+    DeviceTable devices_;
+    DrawingRun drawing_;
+    bool tooComplex_ = false;
+};
+
+// True when `list` (CR LF lines) passes the check against the drawing.
+bool listMatchesDrawing(const Sheet& sheet, int curRow, int curCol, std::string_view list);
+
+// The list built from the circuit, already checked; or the refusal message
+// naming the first rung that cannot be written, e.g.
+// "第4行：该梯级没有输出线圈，无法生成语句表".
+StructuralResult buildStructuralList(const Sheet& sheet, int curRow, int curCol);
+
+// What a conversion shows, given the scan's list: the scan's list when it
+// finished and passes (byte for byte), else the structural list when it
+// passes, else a refusal.
+struct ConversionOutcome {
+    enum class Source { Scan, Structural, Refused };
+    Source source = Source::Scan;
+    std::string list;     // Scan or Structural: the list to show
+    std::string message;  // Refused: the message box text
+    int rung_row = 0;     // Refused: the graphics row it names (0 when none)
+};
+
+// `scanFinished` is false when the scan stopped at its nesting bound; its
+// list then counts as failing, and no message of its own is shown.
+ConversionOutcome settleConversion(const Sheet& sheet, int curRow, int curCol, std::string_view scanList,
+                                   bool scanFinished);
+
+}  // namespace lp

@@ -1,0 +1,21 @@
+#pragma once
+// Why a rung cannot be written as an instruction list, and how the user is
+// told: "第N行：<why>，无法生成语句表", N being the rung's graphics row.
+#include <string>
+
+namespace lp {
+
+enum class RefusalReason {
+    NoCoil,                   // contacts that drive no coil
+    CoilJoinedToNothing,      // no wire leads from the coil to the left rail
+    ParallelCoilWithoutCoil,  // a parallel coil hung where no coil is above
+    CoilOnRail,               // a coil wired straight to the left rail, no contact between
+    NotSeriesParallel,        // a bridge: not made of series and parallel parts
+    RereadsOwnCoil,           // a copied shared part would read a coil the rung has just written
+    TooComplex,               // the proof outgrew its memory
+};
+
+// The message box text. `coil` names the coil for the reasons about one coil.
+std::string refusalMessage(RefusalReason reason, int row, const std::string& coil);
+
+}  // namespace lp

@@ -1,0 +1,37 @@
+#pragma once
+// The instruction list built from the circuit itself: for each rung from the
+// top and each coil, the part of the rung that carries power from the rail
+// to the coil's lead-in, decomposed into series and parallel parts. A series
+// part is its first part followed by AND/ANI for a single contact or by a
+// sub-block LD ... ANB; a parallel part is its first branch followed by
+// OR/ORI for a single contact or by a sub-block LD ... ORB. Coils hanging
+// from the same point follow one another as OUT lines; a coil hanging from
+// another point gets its own copy of the shared part. "END" closes the list
+// when END is drawn at the cursor.
+#include <string>
+#include <vector>
+
+#include "circuit/CircuitGraph.h"
+#include "circuit/DrawingSemantics.h"
+#include "circuit/InstructionList.h"
+#include "circuit/Refusal.h"
+#include "circuit/SeriesParallel.h"
+
+namespace lp {
+
+struct StructuralResult {
+    bool ok = false;
+    std::string list;  // CR LF after every line; empty when refused
+    int rung_row = 0;  // refused: the graphics row the message names
+    RefusalReason reason = RefusalReason::NoCoil;
+    std::string message;  // refused: the message box text
+};
+
+// The lines for one series-parallel term, as a block that starts with LD or LDI.
+void emitBlock(const SpTerm& term, const Circuit& circuit, std::vector<Instruction>& out);
+
+// Builds the list and proves it against the drawing's run; refuses, naming
+// the first rung that cannot be written, when either fails.
+StructuralResult structuralListOf(const Circuit& circuit, DeviceTable& devices, const DrawingRun& drawing);
+
+}  // namespace lp
