@@ -28,8 +28,17 @@ SheetView::SheetView(QWidget* parent) : QAbstractScrollArea(parent), font_(sheet
     const QFontMetricsF metrics(font_);
     columnWidth_ = metrics.horizontalAdvance(QLatin1Char('0'));
     if (columnWidth_ <= 0) columnWidth_ = 1;
-    ascent_ = static_cast<int>(std::ceil(metrics.ascent()));
-    lineHeight_ = std::max(1, static_cast<int>(std::ceil(metrics.ascent() + metrics.descent())));
+    // Lines are stacked as high as the vertical line glyph reaches, so that
+    // the rails and branch lines of one row meet those of the next. A font
+    // without that glyph falls back to its full line height.
+    const QRectF rail = metrics.tightBoundingRect(QStringLiteral("┃"));
+    if (metrics.inFont(QChar(0x2503)) && rail.height() >= 0.5 * (metrics.ascent() + metrics.descent())) {
+        ascent_ = static_cast<int>(std::lround(-rail.top()));
+        lineHeight_ = static_cast<int>(std::lround(rail.height()));
+    } else {
+        ascent_ = static_cast<int>(std::ceil(metrics.ascent()));
+        lineHeight_ = std::max(1, static_cast<int>(std::ceil(metrics.ascent() + metrics.descent())));
+    }
     updateScrollBars();
 }
 

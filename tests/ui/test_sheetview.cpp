@@ -157,6 +157,24 @@ private slots:
         QCOMPARE(inkIn(view.viewport()->grab().toImage(), railCell), 0);
     }
 
+    void railsOfConsecutiveLinesMeet() {
+        // A rail drawn down three lines is one unbroken line on the screen.
+        SheetView view;
+        view.resize(300, 200);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.showPicture({"┃", "┣━", "┃"});
+        const QImage image = view.viewport()->grab().toImage();
+        const int left = int(view.cellOrigin(0, 0).x());
+        const int right = int(view.cellOrigin(0, 2).x());
+        const int top = int(view.cellOrigin(0, 0).y());
+        const int bottom = int(view.cellOrigin(3, 0).y()) - 1;
+        int gaps = 0;
+        for (int y = top + 1; y < bottom - 1; ++y)
+            if (inkIn(image, QRect(left, y, right - left, 1)) == 0) ++gaps;
+        QCOMPARE(gaps, 0);
+    }
+
     void scrollsToTheCursorsRung() {
         SheetView view;
         view.resize(300, 200);
