@@ -1,7 +1,10 @@
 // The main window: its controls as created, the start states, Form_Activate
 // running once, each press mirrored from the core, Text1 both ways, and the
 // ways out.
+#include <QFile>
 #include <QFontInfo>
+#include <QTemporaryDir>
+#include <QTextCursor>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -254,6 +257,32 @@ private slots:
         QVERIFY(t.w.ladder().Text1.empty());
         QCOMPARE(t.w.Text1()->toPlainText(), QString());
         QCOMPARE(t.w.ladder().sheet.cell(2, 1), std::string(glyph::blank));
+    }
+
+    void convertShowsTheListAndExportWritesWhatText1Holds() {
+        Window t;
+        QTemporaryDir folder;
+        t.w.ladder().exportDir = folder.path().toStdString();
+        t.show();
+        // The typical run: X01, X02, Y01; line feed; NC X03, Y02; line feed; END.
+        t.answers.replies << "X01" << "X02" << "Y01" << "X03" << "Y02";
+        for (int n : {1, 5, 9, 11, 2, 9, 11, 22}) t.w.pressCommand(n);
+        QCOMPARE(bottomRowOf(t.w), QStringLiteral("1100"));
+        t.w.pressCommand(13);
+        QCOMPARE(t.w.Text1()->toPlainText(), QStringLiteral("LD  X01\nAND X02\nOUT Y01\nLDI X03\nOUT Y02\nEND\n"));
+        QCOMPARE(bottomRowOf(t.w), QStringLiteral("0011"));
+        QVERIFY(t.log.messages.empty());
+        // The user adds a line of their own; the export writes it too.
+        QTextCursor end = t.w.Text1()->textCursor();
+        end.movePosition(QTextCursor::End);
+        end.insertText(QStringLiteral("; 注释"));
+        QTest::mouseClick(t.w.Command(19), Qt::LeftButton);
+        QVERIFY(t.log.messages.empty());
+        QFile file(folder.filePath(QStringLiteral("生成的语句表.txt")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray expected = QByteArray("LD  X01\r\nAND X02\r\nOUT Y01\r\nLDI X03\r\nOUT Y02\r\nEND\r\n") +
+                                    QByteArray("; \xd7\xa2\xca\xcd") + QByteArray("\r\n");  // GB18030 of 注释
+        QCOMPARE(file.readAll(), expected);
     }
 
     void exitShowsTheAboutBoxAndHidesTheWindow() {
