@@ -48,6 +48,36 @@ inline void coilName(Sheet& sheet, int row, std::string_view name) {
     sheet.setCell(row - 1, 54, " ");
 }
 
+// A coil as the palette draws it: a line from `from` to column 50, the coil
+// cells in columns 51 to 56, its name above column 53; RowEnd is `from`.
+inline void coil(Sheet& sheet, int row, int from, std::string_view name) {
+    for (int col = from; col <= 50; ++col) sheet.setCell(row, col, "━");
+    lay(sheet, row, 51, "━（  ）━┫");
+    coilName(sheet, row, name);
+    sheet.setRowEnd(row, static_cast<int16_t>(from));
+}
+
+// A parallel coil hanging from the row two above: RowEnd is 51.
+inline void parallelCoil(Sheet& sheet, int row, std::string_view name) {
+    sheet.setCell(row - 2, 51, "┳");
+    sheet.setCell(row - 1, 51, "┃");
+    lay(sheet, row, 51, "┗（  ）━┫");
+    coilName(sheet, row, name);
+    sheet.setCell(row - 1, 56, "┃");
+    sheet.setRowEnd(row, 51);
+}
+
+// The END element's ten cells from (row, col).
+inline void endElement(Sheet& sheet, int row, int col) {
+    lay(sheet, row, col, "┣━━━（END）");
+    sheet.setCell(row, col + 9, "     ");
+}
+
+// "┃" in column col of each row listed.
+inline void vertical(Sheet& sheet, int col, std::initializer_list<int> rows) {
+    for (int row : rows) sheet.setCell(row, col, "┃");
+}
+
 // The StatementList lines, each without its CR LF; a text that does not end
 // in CR LF gets a last line marked "<unended>".
 inline std::vector<std::string> linesOf(const std::string& list) {
