@@ -44,3 +44,39 @@ inline void parallelAtTheRail(Ladder& l) {
 }
 
 }  // namespace lp::test
+
+namespace lp::test {
+
+// A diagram the palette can draw on which the scan goes round without end:
+// the line piece at (8, 11) closes up to row 4, whose crossing leads down
+// to the corner on row 6 and back along row 8 to (8, 11), which no emitter
+// ever marks. Clicks: 1 9 11 3 7 9 11 3 18 16 11 3 15 16.
+inline void endlessLoop(Ladder& l) {
+    Sheet& s = l.sheet;
+    lay(s, 2, 1, "┣┫  ┣━");
+    nameAbove(s, 2, 1, "X01");
+    coil(s, 2, 6, "Y01");
+    s.setCell(2, 5, "┳");
+    s.setCell(2, 10, "┳");
+    lay(s, 4, 1, "┣┫  ┣╋━┥  ┝╋");
+    nameAbove(s, 4, 1, "X02");
+    nameAbove(s, 4, 6, "X03");
+    coil(s, 4, 11, "Y02");
+    s.setCell(4, 15, "┳");
+    lay(s, 6, 1, "┣┫  ┣┫");
+    nameAbove(s, 6, 1, "X04");
+    lay(s, 6, 10, "┗━━━━┫");
+    s.setRowEnd(6, 16);
+    lay(s, 8, 1, "┣┫  ┣┻━━━━━━━━━┛");
+    nameAbove(s, 8, 1, "X05");
+    s.setRowEnd(8, 16);
+    vertical(s, 1, {1, 3, 5, 7});
+    vertical(s, 5, {3, 5, 7});
+    vertical(s, 10, {3, 5});
+    vertical(s, 15, {5, 7});
+    vertical(s, 56, {1, 3, 5, 6, 7, 8});
+    l.state.CurRow = 8;
+    l.state.CurCol = 16;
+}
+
+}  // namespace lp::test

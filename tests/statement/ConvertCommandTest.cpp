@@ -1,0 +1,119 @@
+// Convert ("转换"): the scan on its own thread, the nesting bound and what
+// the window shows afterwards.
+#include <gtest/gtest.h>
+
+#include "ScanDiagrams.h"
+#include "statement/Conversion.h"
+#include "statement/Convert.h"
+
+namespace lp::test {
+namespace {
+
+bool anyMark(const Sheet& s) {
+    for (int r = kFirstRow; r <= kLastRow; ++r)
+        for (int c = kFirstCol; c <= kLastCol; ++c)
+            if (s.emitted(r, c) != 0 || s.joined(r, c) != 0) return true;
+    return false;
+}
+
+// The palette as a conversion leaves it: the drawing done, convert offered.
+void afterEnd(Palette& p) {
+    p.disable({1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 15, 16, 18, 19, 21, 22});
+    p.enable({10, 13});
+}
+
+class Convert : public ::testing::Test {
+protected:
+    TestLadder t;
+    Ladder& l = t.ladder;
+};
+
+TEST_F(Convert, ShowsTheListAndSwitchesToTheExportRow) {
+    twoRungs(l);
+    afterEnd(l.palette);
+    const std::string enabledBefore = l.palette.enabledString();
+    Command13_Click(l);
+    EXPECT_EQ(l.StatementList, "LD  X01\r\nAND X02\r\nOUT Y01\r\nLDI X03\r\nOUT Y02\r\nEND\r\n");
+    EXPECT_EQ(l.Text1, l.StatementList);
+    EXPECT_EQ(l.palette.visibleString(), "0011");  // 13, 14 hidden; 19, 20 shown
+    std::string expected = enabledBefore;
+    expected[12 - 1] = '1';
+    expected[19 - 1] = '1';
+    EXPECT_EQ(l.palette.enabledString(), expected);
+    EXPECT_TRUE(t.ui.messages.empty());
+}
+
+TEST_F(Convert, RunsTheScanOnAThreadOfItsOwn) {
+    twoRungs(l);
+    EXPECT_EQ(runScan(l), ScanOutcome::Finished);
+    EXPECT_EQ(l.StatementList, "LD  X01\r\nAND X02\r\nOUT Y01\r\nLDI X03\r\nOUT Y02\r\nEND\r\n");
+}
+
+TEST_F(Convert, AScanThatGoesRoundWithoutEndIsStoppedAtTheNestingLimit) {
+    endlessLoop(l);
+    EXPECT_EQ(runScan(l), ScanOutcome::TooDeep);
+    // What was written before the scan went round stays until the command
+    // clears it.
+    EXPECT_FALSE(l.StatementList.empty());
+    EXPECT_TRUE(anyMark(l.sheet));
+}
+
+TEST_F(Convert, AStoppedConversionTellsTheUserAndClearsTheListAndMarks) {
+    endlessLoop(l);
+    afterEnd(l.palette);
+    l.Text1 = "the user's own text";
+    l.sheet.setJoined(200, 40, 1);  // a stray mark from before
+    const std::string enabled = l.palette.enabledString();
+    const std::string visible = l.palette.visibleString();
+    const std::string row8 = l.sheet.rowText(8);
+
+    Command13_Click(l);
+
+    ASSERT_EQ(t.ui.messages.size(), 1u);
+    EXPECT_EQ(t.ui.messages[0].text, "梯形图结构异常，无法转换");
+    EXPECT_EQ(t.ui.messages[0].caption, "梯形图编辑器");
+    EXPECT_EQ(l.StatementList, "");
+    EXPECT_FALSE(anyMark(l.sheet));
+    EXPECT_EQ(l.Text1, "the user's own text");
+    EXPECT_EQ(l.palette.enabledString(), enabled);
+    EXPECT_EQ(l.palette.visibleString(), visible);
+    EXPECT_EQ(l.sheet.rowText(8), row8);
+}
+
+TEST_F(Convert, AfterAStoppedConversionTheNextOneStartsAfresh) {
+    endlessLoop(l);
+    Command13_Click(l);
+    ASSERT_EQ(t.ui.messages.size(), 1u);
+    // Converting again goes round again, from the start: the marks were
+    // reset, so it does not return at once with an empty list.
+    Command13_Click(l);
+    EXPECT_EQ(t.ui.messages.size(), 2u);
+
+    // Once the drawing is put right the conversion goes through.
+    l.sheet.clear();
+    twoRungs(l);
+    Command13_Click(l);
+    EXPECT_EQ(t.ui.messages.size(), 2u);
+    EXPECT_EQ(l.Text1, "LD  X01\r\nAND X02\r\nOUT Y01\r\nLDI X03\r\nOUT Y02\r\nEND\r\n");
+}
+
+TEST_F(Convert, TheLimitIsTheNumberOfNestedCalls) {
+    twoRungs(l);
+    EXPECT_FALSE(convertSheet(l, 3));
+    EXPECT_EQ(l.StatementList, "");
+    EXPECT_TRUE(convertSheet(l, 50));
+    EXPECT_EQ(l.StatementList, "LD  X01\r\nAND X02\r\nOUT Y01\r\nLDI X03\r\nOUT Y02\r\nEND\r\n");
+}
+
+TEST_F(Convert, AConversionWithoutResetAppendsNothing) {
+    twoRungs(l);
+    Command13_Click(l);
+    const std::string first = l.Text1;
+    // Reached only through the window's state after a conversion; the list
+    // stays as it was.
+    Command13_Click(l);
+    EXPECT_EQ(l.Text1, first);
+}
+
+}  // namespace
+}  // namespace lp::test
