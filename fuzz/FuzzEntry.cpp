@@ -22,16 +22,18 @@ std::string makeExportDir() {
     return pattern;
 }
 
+// Made once per process and removed at its exit; kept on the heap so that
+// it outlives the static objects the exit handler would otherwise outlive.
 const std::string& exportDir() {
-    static const std::string dir = [] {
-        std::string d = makeExportDir();
+    static const std::string* dir = [] {
+        const std::string* d = new std::string(makeExportDir());
         std::atexit([] {
             std::error_code ec;
             std::filesystem::remove_all(exportDir(), ec);
         });
         return d;
     }();
-    return dir;
+    return *dir;
 }
 
 }  // namespace

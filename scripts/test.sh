@@ -1,7 +1,28 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds in Release and runs the whole test suite.
+# Installs what is missing, builds in Release and runs the whole test suite;
+# then builds the core and its tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs them; then replays the fuzz corpus and
+# every regression input and fuzzes the editor's sessions for a minute.
+# Stops at the first stage that fails, so the last summary printed is the
+# one that failed. Build folders: BUILD_DIR (build), ASAN_BUILD_DIR
+# (build-asan), FUZZ_BUILD_DIR (build-fuzz); FUZZ_SECONDS (60).
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 export QT_QPA_PLATFORM=offscreen
-cd "$BUILD_DIR"
-ctest --output-on-failure -j "$JOBS"
+
+echo "== Release build: the whole test suite"
+(cd "$BUILD_DIR" && ctest --output-on-failure -j "$JOBS")
+
+echo "== Sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer): the core and its tests"
+ASAN_BUILD_DIR="${ASAN_BUILD_DIR:-$ROOT/build-asan}"
+cmake -S "$ROOT" -B "$ASAN_BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLADDERPAD_SANITIZE=ON \
+  -DLADDERPAD_BUILD_UI=OFF >/dev/null
+cmake --build "$ASAN_BUILD_DIR" -j "$JOBS"
+(cd "$ASAN_BUILD_DIR" &&
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  ctest --output-on-failure -j "$JOBS")
+
+echo "== Fuzz build (libFuzzer): corpus, regressions and a short run"
+FUZZ_BUILD_DIR="${FUZZ_BUILD_DIR:-$ROOT/build-fuzz}"
+"$ROOT/scripts/fuzz.sh" --build-only
+(cd "$FUZZ_BUILD_DIR/fuzz" && ctest --output-on-failure)

@@ -32,9 +32,20 @@ struct SessionFacts {
     mutable std::size_t checkedNames = 0;
 };
 
+// How much of the sheet a check reads. After a step of a session it is
+// enough to read the cells down to two rows below the cursor (no command
+// writes below its own rung; the full check at the end of a session sees
+// it if one did) and the marks only when convert or re-edit ran (nothing
+// else touches them); reading it all costs more than the step itself.
+struct CheckDepth {
+    bool allRows = true;
+    bool marks = true;
+};
+
 // Checks every invariant and appends one line per broken one. Returns a
-// fingerprint of the cells and RowEnd (for "nothing changed" checks).
-uint64_t checkInvariants(const Ladder& ladder, const SessionFacts& facts, Violations& out);
+// fingerprint of the cells read and of RowEnd (for "nothing changed" checks
+// between two states with the same cursor row).
+uint64_t checkInvariants(const Ladder& ladder, const SessionFacts& facts, Violations& out, CheckDepth depth = {});
 
 // True when the list is made only of well-formed instruction lines: a
 // four-character mnemonic and a cell's text (a glyph, a given name or
