@@ -17,7 +17,7 @@ protected:
     ListRun run(std::initializer_list<std::string_view> lines) {
         const ParsedList parsed = parseList(crlfLines(lines));
         EXPECT_EQ(parsed.fault, ListFault::None);
-        return runList(parsed.lines, devices);
+        return runList(parsed.lines, devices, Reading::Composed);
     }
     Bdd::Ref v(const std::string& name) { return devices.initial(name); }
 };
@@ -99,17 +99,48 @@ TEST_F(ListRunTest, EachMalformationIsFoundOnItsLine) {
         {{"LD  X01", "OUT Y01", "AND X02"}, ListFault::NeverWritten, 3},
     };
     for (const Case& c : cases) {
-        const ListRun r = runList(parseList(crlfLines(c.lines)).lines, devices);
+        const ListRun r = runList(parseList(crlfLines(c.lines)).lines, devices, Reading::Composed);
         EXPECT_EQ(r.fault, c.fault) << crlfLines(c.lines);
         EXPECT_EQ(r.faultLine, c.line) << crlfLines(c.lines);
     }
 }
 
 TEST_F(ListRunTest, AnEmptyListWritesNothing) {
-    const ListRun r = runList({}, devices);
+    const ListRun r = runList({}, devices, Reading::Composed);
     EXPECT_EQ(r.fault, ListFault::None);
     EXPECT_TRUE(r.writes.empty());
     EXPECT_FALSE(r.endsWithEnd);
+}
+
+}  // namespace
+}  // namespace lp
+
+namespace lp {
+namespace {
+
+TEST(DeviceReadings, VersionedWritesGiveEachWrittenValueItsOwnVariable) {
+    Bdd bdd;
+    DeviceTable devices(bdd, {"X01", "Y01"});
+    const ListRun composed =
+        runList(parseList(test::crlfLines({"LD  X01", "OUT Y01", "LDI Y01", "OUT Y01", "LD  Y01", "OUT Y02"})).lines, devices,
+                Reading::Composed);
+    const ListRun versioned =
+        runList(parseList(test::crlfLines({"LD  X01", "OUT Y01", "LDI Y01", "OUT Y01", "LD  Y01", "OUT Y02"})).lines, devices,
+                Reading::Versioned);
+    const Bdd::Ref x = devices.initial("X01");
+    // Composed: Y01 = X01, then ¬X01, and Y02 = ¬X01.
+    EXPECT_EQ(composed.writes[1].value, bdd.notOf(x));
+    EXPECT_EQ(composed.writes[2].value, bdd.notOf(x));
+    // Versioned: the second write reads the first version, Y02 reads the second.
+    EXPECT_EQ(versioned.writes[0].value, x);
+    EXPECT_EQ(versioned.writes[1].value, bdd.notOf(devices.version("Y01", 1)));
+    EXPECT_EQ(versioned.writes[2].value, devices.version("Y01", 2));
+    EXPECT_NE(devices.version("Y01", 1), devices.version("Y01", 2));
+    EXPECT_EQ(devices.version("Y01", 0), devices.initial("Y01"));
+    // Devices named up front are numbered from the bottom up.
+    EXPECT_EQ(devices.variable("X01"), 1);
+    EXPECT_EQ(devices.variable("Y01"), 0);
+    EXPECT_EQ(devices.variable("Z99"), -1);
 }
 
 }  // namespace

@@ -34,6 +34,8 @@ int glyphArms(const std::string& t, bool graphics) {
 PowerFlowOracle::PowerFlowOracle(const Sheet& sheet, int curRow, int curCol)
     : sheet_(sheet), plateOrType_(kCellSlots, 0) {
     const char* endCells[] = {"┣", "━", "━", "━", "（", "E", "N", "D", "）", "     "};
+    for (int row = 1; row <= 260; ++row)
+        if (!sheet.rowIsBlank(row)) lastRow_ = row;
     endDrawn_ = true;
     for (int i = 0; i < 10; ++i)
         if (sheet.cell(curRow, curCol + i) != endCells[i]) endDrawn_ = false;
@@ -78,7 +80,7 @@ std::vector<bool> PowerFlowOracle::flood(Mode mode, const Assignment* values) co
         lit[static_cast<std::size_t>(idx(row, col))] = true;
         todo.push_back({row, col});
     };
-    for (int row = 1; row <= 260; ++row)
+    for (int row = 1; row <= lastRow_; ++row)
         if (arms(row, 1)) light(row, 1);
     while (!todo.empty()) {
         const auto [row, col] = todo.front();

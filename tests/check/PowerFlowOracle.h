@@ -71,6 +71,7 @@ private:
     void findRungs();
 
     const Sheet& sheet_;
+    int lastRow_ = 0;  // rows below it are blank
     bool endDrawn_ = false;
     std::vector<Switch> switches_;
     std::vector<CoilAt> coils_;

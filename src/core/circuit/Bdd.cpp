@@ -7,10 +7,11 @@ namespace lp {
 namespace {
 constexpr int kTerminalVar = INT_MAX;
 constexpr std::size_t kFirstUniqueSize = 1 << 10;
-constexpr std::size_t kCacheSize = 1 << 14;  // a power of two
+constexpr std::size_t kFirstCacheSize = 1 << 12;  // powers of two
+constexpr std::size_t kLargestCache = 1 << 22;
 }  // namespace
 
-Bdd::Bdd(std::size_t nodeLimit) : limit_(nodeLimit), unique_(kFirstUniqueSize, 0), cache_(kCacheSize) {
+Bdd::Bdd(std::size_t nodeLimit) : limit_(nodeLimit), unique_(kFirstUniqueSize, 0), cache_(kFirstCacheSize) {
     nodes_.push_back({kTerminalVar, False, False});
     nodes_.push_back({kTerminalVar, True, True});
     // An entry whose f is 0 never matches a lookup: ite(0, ...) is answered
@@ -52,6 +53,10 @@ Bdd::Ref Bdd::make(int var, Ref lo, Ref hi) {
     nodes_.push_back({var, lo, hi});
     unique_[i] = r;
     if (nodes_.size() * 2 > unique_.size()) growUnique();
+    // The computed table keeps pace with the diagram, or the same
+    // sub-results are worked out again and again.
+    if (nodes_.size() > cache_.size() && cache_.size() < kLargestCache)
+        cache_.assign(cache_.size() * 4, CacheEntry{False, False, False, False});
     return r;
 }
 

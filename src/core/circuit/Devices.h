@@ -1,65 +1,79 @@
 #pragma once
 // Devices as Boolean variables, and the sequence of writes a program makes.
+//
+// A program can be read in two ways. Composed: a value is a function of the
+// values all devices had before the first rung, and a write replaces the
+// device's function; this is exact, but a rung that reads an earlier coil
+// composes that coil's whole function into its own. Versioned: every write
+// gives its device a fresh variable, and later reads use it; cheap, and when
+// two programs make the same versioned writes in the same order, they make
+// the same composed writes too (the k-th version of a device then stands for
+// the same function on both sides). The converse does not hold, so a
+// versioned difference is settled by the composed reading.
+#include <map>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "circuit/Bdd.h"
 
 namespace lp {
 
-// One write of a coil: the device and its new value as a function of the
-// values all devices had before the first rung.
+enum class Reading { Composed, Versioned };
+
+// One write of a coil: the device and its new value.
 struct Write {
     std::string device;
     Bdd::Ref value;
     bool operator==(const Write&) const = default;
 };
 
-// The variable of each device's value before the first rung, numbered in
-// the order the devices are first met.
+// The variables: each device's value before the first rung, and in the
+// versioned reading each written value.
+//
+// Order matters for the size of the composed diagrams: with the devices of
+// later rungs tested first, an earlier rung's function hangs whole below a
+// later rung's own tests and is shared, not rebuilt. So the devices named up
+// front (in drawing order) are numbered from the bottom up; devices and
+// versions met later go below them all.
 class DeviceTable {
 public:
-    explicit DeviceTable(Bdd& bdd) : bdd_(&bdd) {}
-    Bdd::Ref initial(const std::string& name) {
-        auto it = vars_.find(name);
-        if (it == vars_.end()) {
-            const int v = static_cast<int>(vars_.size());
-            it = vars_.emplace(name, Entry{v, bdd_->var(v)}).first;
-        }
-        return it->second.ref;
-    }
-    // The variable number of a device, -1 for a device never met.
-    int variable(const std::string& name) const {
-        const auto it = vars_.find(name);
-        return it == vars_.end() ? -1 : it->second.var;
-    }
-    std::size_t size() const { return vars_.size(); }
+    explicit DeviceTable(Bdd& bdd, const std::vector<std::string>& drawingOrder = {});
+
+    // The variable of the device's value before the first rung.
+    Bdd::Ref initial(const std::string& name);
+    // The variable of the device's `n`-th written value (n ≥ 1); 0 is the initial one.
+    Bdd::Ref version(const std::string& name, int n);
+    // The variable number of a device's initial value, -1 for a device never met.
+    int variable(const std::string& name) const;
     Bdd& bdd() { return *bdd_; }
 
 private:
-    struct Entry {
-        int var;
-        Bdd::Ref ref;
-    };
+    Bdd::Ref fresh() { return bdd_->var(nextVar_++); }
+
     Bdd* bdd_;
-    std::unordered_map<std::string, Entry> vars_;
+    int nextVar_ = 0;
+    std::unordered_map<std::string, std::pair<int, Bdd::Ref>> initial_;
+    std::map<std::pair<std::string, int>, Bdd::Ref> versions_;
 };
 
 // The devices' current values while a program runs: a write takes effect
 // at once.
 class DeviceValues {
 public:
-    explicit DeviceValues(DeviceTable& table) : table_(&table) {}
-    Bdd::Ref value(const std::string& name) {
-        const auto it = written_.find(name);
-        return it != written_.end() ? it->second : table_->initial(name);
-    }
-    void write(const std::string& name, Bdd::Ref value) { written_[name] = value; }
+    DeviceValues(DeviceTable& table, Reading reading) : table_(&table), reading_(reading) {}
+    Bdd::Ref value(const std::string& name);
+    void write(const std::string& name, Bdd::Ref value);
 
 private:
+    struct Current {
+        Bdd::Ref value;
+        int version;
+    };
     DeviceTable* table_;
-    std::unordered_map<std::string, Bdd::Ref> written_;
+    Reading reading_;
+    std::unordered_map<std::string, Current> written_;
 };
 
 }  // namespace lp

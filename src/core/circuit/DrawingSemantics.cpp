@@ -57,17 +57,54 @@ std::vector<Bdd::Ref> rungPowerFlow(const Circuit& circuit, const Rung& rung, De
     return coils;
 }
 
-DrawingRun runDrawing(const Circuit& circuit, DeviceTable& devices) {
+Bdd::Ref termPower(const SpTerm& term, const Circuit& circuit, DeviceValues& values, Bdd& bdd) {
+    if (term.kind == SpTerm::Kind::Contact) {
+        const Contact& c = circuit.contacts[static_cast<std::size_t>(term.contact)];
+        const Bdd::Ref on = values.value(c.name);
+        return c.normallyClosed ? bdd.notOf(on) : on;
+    }
+    const bool series = term.kind == SpTerm::Kind::Series;
+    Bdd::Ref power = series ? Bdd::True : Bdd::False;
+    for (const SpTerm& part : term.parts) {
+        const Bdd::Ref p = termPower(part, circuit, values, bdd);
+        power = series ? bdd.andOf(power, p) : bdd.orOf(power, p);
+    }
+    return power;
+}
+
+DrawingRun runDrawing(const Circuit& circuit, const std::vector<RungAnalysis>& analyses, DeviceTable& devices,
+                      Reading reading) {
     DrawingRun run;
-    DeviceValues values(devices);
+    DeviceValues values(devices, reading);
     Bdd& bdd = devices.bdd();
     for (std::size_t r = 0; r < circuit.rungs.size(); ++r) {
         const Rung& rung = circuit.rungs[r];
-        if (rung.coils.empty()) continue;
-        const std::vector<Bdd::Ref> power = rungPowerFlow(circuit, rung, values, bdd);
+        const RungAnalysis& a = analyses[r];
+        // Every coil of the rung from the values before the rung.
+        std::vector<Bdd::Ref> power;
+        std::vector<Bdd::Ref> termValue(a.terms.size(), Bdd::False);
+        std::vector<bool> termDone(a.terms.size(), false);
+        std::vector<Bdd::Ref> bridged;
         for (std::size_t k = 0; k < rung.coils.size(); ++k) {
-            const std::string& name = circuit.coils[static_cast<std::size_t>(rung.coils[k])].name;
-            run.writes.push_back({name, power[k]});
+            const CoilFeed& feed = a.coils[k];
+            switch (feed.feed) {
+            case Feed::Term: {
+                const std::size_t t = static_cast<std::size_t>(feed.term);
+                if (!termDone[t]) termValue[t] = termPower(a.terms[t], circuit, values, bdd);
+                termDone[t] = true;
+                power.push_back(termValue[t]);
+                break;
+            }
+            case Feed::OnRail: power.push_back(Bdd::True); break;
+            case Feed::Nothing: power.push_back(Bdd::False); break;
+            case Feed::NotSeriesParallel:
+                if (bridged.empty()) bridged = rungPowerFlow(circuit, rung, values, bdd);
+                power.push_back(bridged[k]);
+                break;
+            }
+        }
+        for (std::size_t k = 0; k < rung.coils.size(); ++k) {
+            run.writes.push_back({circuit.coils[static_cast<std::size_t>(rung.coils[k])].name, power[k]});
             run.rungOfWrite.push_back(static_cast<int>(r));
         }
         for (std::size_t k = 0; k < rung.coils.size(); ++k)

@@ -8,6 +8,7 @@
 
 #include "circuit/CircuitGraph.h"
 #include "circuit/Devices.h"
+#include "circuit/RungAnalysis.h"
 
 namespace lp {
 
@@ -17,9 +18,18 @@ struct DrawingRun {
 };
 
 // The power reaching each coil of the rung (in the order of Rung::coils),
-// with the devices' values as `values` holds them.
+// with the devices' values as `values` holds them: the least fixpoint of
+// "the rail is powered; a point joined to a powered point by a closed
+// contact is powered", which holds for any network, bridges included.
 std::vector<Bdd::Ref> rungPowerFlow(const Circuit& circuit, const Rung& rung, DeviceValues& values, Bdd& bdd);
 
-DrawingRun runDrawing(const Circuit& circuit, DeviceTable& devices);
+// The power through a series-parallel term: AND along a series, OR across
+// a parallel. For a series-parallel network it equals the fixpoint above
+// and costs one operation per contact.
+Bdd::Ref termPower(const SpTerm& term, const Circuit& circuit, DeviceValues& values, Bdd& bdd);
+
+// `analyses` holds one analysis per rung of Circuit::rungs.
+DrawingRun runDrawing(const Circuit& circuit, const std::vector<RungAnalysis>& analyses, DeviceTable& devices,
+                      Reading reading);
 
 }  // namespace lp

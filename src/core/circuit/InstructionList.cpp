@@ -74,10 +74,10 @@ ParsedList parseList(std::string_view text) {
     return parsed;
 }
 
-ListRun runList(const std::vector<Instruction>& lines, DeviceTable& devices) {
+ListRun runList(const std::vector<Instruction>& lines, DeviceTable& devices, Reading reading) {
     ListRun run;
     Bdd& bdd = devices.bdd();
-    DeviceValues values(devices);
+    DeviceValues values(devices, reading);
     std::vector<Bdd::Ref> stack;
     bool afterOut = false;
     auto fail = [&](ListFault fault, std::size_t i) {

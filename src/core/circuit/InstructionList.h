@@ -56,7 +56,8 @@ struct ListRun {
     bool endsWithEnd = false;
 };
 
-// Runs the lines with every write taking effect at once.
-ListRun runList(const std::vector<Instruction>& lines, DeviceTable& devices);
+// Runs the lines with every write taking effect at once. The faults found
+// do not depend on the reading.
+ListRun runList(const std::vector<Instruction>& lines, DeviceTable& devices, Reading reading);
 
 }  // namespace lp

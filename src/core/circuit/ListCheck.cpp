@@ -1,51 +1,103 @@
 #include "circuit/ListCheck.h"
 
+#include <algorithm>
+
 #include "sheet/Sheet.h"
 
 namespace lp {
 
+namespace {
+
+std::vector<std::string> contactNames(const Circuit& circuit) {
+    std::vector<std::string> names;
+    names.reserve(circuit.contacts.size());
+    for (const Contact& c : circuit.contacts) names.push_back(c.name);
+    return names;
+}
+
+std::vector<RungAnalysis> analyse(const Circuit& circuit) {
+    std::vector<RungAnalysis> analyses;
+    analyses.reserve(circuit.rungs.size());
+    for (const Rung& rung : circuit.rungs) analyses.push_back(analyseRung(circuit, rung));
+    return analyses;
+}
+
+std::optional<std::size_t> firstMismatch(const std::vector<Write>& a, const std::vector<Write>& b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t w = 0; w < n; ++w)
+        if (!(a[w] == b[w])) return w;
+    return std::nullopt;
+}
+
+StructuralResult tooComplex() { return refusedResult({RefusalReason::TooComplex, 0, {}}); }
+
+}  // namespace
+
 ListCheck::ListCheck(const Sheet& sheet, int curRow, int curCol)
-    : circuit_(readCircuit(sheet, curRow, curCol)), devices_(bdd_) {
+    : circuit_(readCircuit(sheet, curRow, curCol)),
+      analyses_(analyse(circuit_)),
+      devices_(bdd_, contactNames(circuit_)) {
     try {
-        drawing_ = runDrawing(circuit_, devices_);
+        versioned_ = runDrawing(circuit_, analyses_, devices_, Reading::Versioned);
     } catch (const BddOverflow&) {
         tooComplex_ = true;
     }
 }
 
+const DrawingRun& ListCheck::composedDrawing() {
+    if (!composed_) composed_ = runDrawing(circuit_, analyses_, devices_, Reading::Composed);
+    return *composed_;
+}
+
+std::optional<std::size_t> ListCheck::firstDifference(const std::vector<Instruction>& lines) {
+    const ListRun quick = runList(lines, devices_, Reading::Versioned);
+    if (!firstMismatch(quick.writes, versioned_.writes)) return std::nullopt;
+    return firstMismatch(runList(lines, devices_, Reading::Composed).writes, composedDrawing().writes);
+}
+
 CheckResult ListCheck::check(std::string_view list) {
-    CheckResult result;
     const ParsedList parsed = parseList(list);
     if (parsed.fault != ListFault::None) return {CheckVerdict::Malformed, parsed.fault, parsed.faultLine};
     if (tooComplex_) return {CheckVerdict::TooComplex, ListFault::None, 0};
-    ListRun run;
     try {
-        run = runList(parsed.lines, devices_);
+        const ListRun run = runList(parsed.lines, devices_, Reading::Versioned);
+        if (run.fault != ListFault::None) return {CheckVerdict::Malformed, run.fault, run.faultLine};
+        if (run.endsWithEnd != circuit_.endAtCursor)
+            return {CheckVerdict::EndMismatch, ListFault::None, parsed.lines.size()};
+        if (const auto w = firstDifference(parsed.lines))
+            return {CheckVerdict::WritesDiffer, ListFault::None, run.lineOfWrite[*w] + 1};
+        if (run.writes.size() < versioned_.writes.size())
+            return {CheckVerdict::WritesDiffer, ListFault::None, parsed.lines.size()};
+        if (run.writes.size() > versioned_.writes.size())
+            return {CheckVerdict::WritesDiffer, ListFault::None, run.lineOfWrite[versioned_.writes.size()] + 1};
     } catch (const BddOverflow&) {
         return {CheckVerdict::TooComplex, ListFault::None, 0};
     }
-    if (run.fault != ListFault::None) return {CheckVerdict::Malformed, run.fault, run.faultLine};
-    if (run.endsWithEnd != circuit_.endAtCursor)
-        return {CheckVerdict::EndMismatch, ListFault::None, parsed.lines.empty() ? 0 : parsed.lines.size()};
-    for (std::size_t w = 0; w < run.writes.size(); ++w)
-        if (w >= drawing_.writes.size() || !(run.writes[w] == drawing_.writes[w]))
-            return {CheckVerdict::WritesDiffer, ListFault::None, run.lineOfWrite[w] + 1};
-    if (run.writes.size() != drawing_.writes.size())
-        return {CheckVerdict::WritesDiffer, ListFault::None, parsed.lines.size()};
-    return result;
+    return {};
 }
 
 StructuralResult ListCheck::structuralList() {
-    if (!tooComplex_) {
-        try {
-            return structuralListOf(circuit_, devices_, drawing_);
-        } catch (const BddOverflow&) {
+    if (tooComplex_) return tooComplex();
+    try {
+        BuiltLines built = buildLines(circuit_, analyses_);
+        // Every coil of the rungs built has its OUT, in drawing order, so the
+        // k-th write of the lines answers the k-th write of the drawing. A
+        // copy of a shared part that reads a coil the rung has just written
+        // can differ from the drawing, where every coil of a rung sees the
+        // values from before the rung.
+        if (const auto w = firstDifference(built.lines)) {
+            const Rung& rung = circuit_.rungs[static_cast<std::size_t>(versioned_.rungOfWrite[*w])];
+            return refusedResult({RefusalReason::RereadsOwnCoil, rung.row, {}});
         }
+        if (built.refused) return refusedResult(*built.refused);
+        if (circuit_.endAtCursor) built.lines.push_back({Op::END, {}});
+        StructuralResult result;
+        result.ok = true;
+        for (const Instruction& in : built.lines) result.list += lineText(in) + "\r\n";
+        return result;
+    } catch (const BddOverflow&) {
+        return tooComplex();
     }
-    StructuralResult refused;
-    refused.reason = RefusalReason::TooComplex;
-    refused.message = refusalMessage(RefusalReason::TooComplex, 0, {});
-    return refused;
 }
 
 bool listMatchesDrawing(const Sheet& sheet, int curRow, int curCol, std::string_view list) {

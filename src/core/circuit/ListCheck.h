@@ -8,14 +8,17 @@
 // by rung from the top, every write taking effect at once, so that a later
 // rung reading an output sees its new value. The proof is exact (a decision
 // diagram), not sampled.
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "circuit/Bdd.h"
 #include "circuit/CircuitGraph.h"
 #include "circuit/Devices.h"
 #include "circuit/DrawingSemantics.h"
 #include "circuit/InstructionList.h"
+#include "circuit/RungAnalysis.h"
 #include "circuit/StructuralList.h"
 
 namespace lp {
@@ -51,10 +54,17 @@ public:
     const Circuit& circuit() const { return circuit_; }
 
 private:
+    // The index of the first write in which `lines` and the drawing differ,
+    // among the writes both make; nothing when they agree on all of them.
+    std::optional<std::size_t> firstDifference(const std::vector<Instruction>& lines);
+    const DrawingRun& composedDrawing();
+
     Circuit circuit_;
+    std::vector<RungAnalysis> analyses_;
     Bdd bdd_;
     DeviceTable devices_;
-    DrawingRun drawing_;
+    DrawingRun versioned_;                 // the drawing's writes, versioned
+    std::optional<DrawingRun> composed_;   // and composed, made when first needed
     bool tooComplex_ = false;
 };
 

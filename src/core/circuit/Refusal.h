@@ -15,6 +15,14 @@ enum class RefusalReason {
     TooComplex,               // the proof outgrew its memory
 };
 
+// A rung that cannot be written: why, the graphics row to name (the coil's
+// row for a fault of one coil, else the rung's first row) and the coil.
+struct Refusal {
+    RefusalReason reason = RefusalReason::NoCoil;
+    int row = 0;
+    std::string coil;
+};
+
 // The message box text. `coil` names the coil for the reasons about one coil.
 std::string refusalMessage(RefusalReason reason, int row, const std::string& coil);
 

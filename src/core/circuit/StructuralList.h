@@ -6,16 +6,15 @@
 // sub-block LD ... ANB; a parallel part is its first branch followed by
 // OR/ORI for a single contact or by a sub-block LD ... ORB. Coils hanging
 // from the same point follow one another as OUT lines; a coil hanging from
-// another point gets its own copy of the shared part. "END" closes the list
-// when END is drawn at the cursor.
+// another point gets its own copy of the shared part.
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "circuit/CircuitGraph.h"
-#include "circuit/DrawingSemantics.h"
 #include "circuit/InstructionList.h"
 #include "circuit/Refusal.h"
-#include "circuit/SeriesParallel.h"
+#include "circuit/RungAnalysis.h"
 
 namespace lp {
 
@@ -30,8 +29,15 @@ struct StructuralResult {
 // The lines for one series-parallel term, as a block that starts with LD or LDI.
 void emitBlock(const SpTerm& term, const Circuit& circuit, std::vector<Instruction>& out);
 
-// Builds the list and proves it against the drawing's run; refuses, naming
-// the first rung that cannot be written, when either fails.
-StructuralResult structuralListOf(const Circuit& circuit, DeviceTable& devices, const DrawingRun& drawing);
+struct BuiltLines {
+    std::vector<Instruction> lines;  // the rungs above the first that cannot be written; no END
+    std::optional<Refusal> refused;  // why that rung cannot be written
+};
+
+// `analyses` holds one analysis per rung of Circuit::rungs.
+BuiltLines buildLines(const Circuit& circuit, const std::vector<RungAnalysis>& analyses);
+
+// The result for a refusal, with its message.
+StructuralResult refusedResult(const Refusal& refusal);
 
 }  // namespace lp
