@@ -146,3 +146,21 @@ TEST(SettleConversion, RefusesWhenNeitherListPasses) {
 
 }  // namespace
 }  // namespace lp
+
+namespace lp {
+namespace {
+
+TEST(ListCheck, AProofThatOutgrowsItsMemoryTrustsNoList) {
+    const test::PaletteDrawing d(test::diagram::nested);
+    ListCheck small(d.sheet(), d.curRow(), d.curCol(), 4);
+    EXPECT_EQ(small.check(buildStructuralList(d.sheet(), d.curRow(), d.curCol()).list).verdict, CheckVerdict::TooComplex);
+    const StructuralResult r = small.structuralList();
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.reason, RefusalReason::TooComplex);
+    EXPECT_EQ(r.message, "梯形图过于复杂，无法生成语句表");
+    // A malformed list is told as such without any proof.
+    EXPECT_EQ(small.check("LD X01\r\n").verdict, CheckVerdict::Malformed);
+}
+
+}  // namespace
+}  // namespace lp

@@ -8,7 +8,7 @@ namespace {
 constexpr int kTerminalVar = INT_MAX;
 constexpr std::size_t kFirstUniqueSize = 1 << 10;
 constexpr std::size_t kFirstCacheSize = 1 << 12;  // powers of two
-constexpr std::size_t kLargestCache = 1 << 22;
+constexpr std::size_t kLargestCache = 1 << 20;
 }  // namespace
 
 Bdd::Bdd(std::size_t nodeLimit) : limit_(nodeLimit), unique_(kFirstUniqueSize, 0), cache_(kFirstCacheSize) {

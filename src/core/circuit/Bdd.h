@@ -21,7 +21,9 @@ public:
     static constexpr Ref False = 0;
     static constexpr Ref True = 1;
 
-    explicit Bdd(std::size_t nodeLimit = std::size_t{1} << 22);
+    // About 12 MB of nodes at the default limit, as much again for the tables.
+    static constexpr std::size_t kDefaultNodeLimit = std::size_t{1} << 20;
+    explicit Bdd(std::size_t nodeLimit = kDefaultNodeLimit);
 
     // The function that is true exactly when variable v is.
     Ref var(int v);

@@ -7,28 +7,28 @@ DeviceTable::DeviceTable(Bdd& bdd, const std::vector<std::string>& drawingOrder)
     for (const std::string& name : drawingOrder)
         if (initial_.emplace(name, std::make_pair(0, Bdd::False)).second) firsts.push_back(&name);
     const int n = static_cast<int>(firsts.size());
-    for (int i = 0; i < n; ++i) {
-        auto& entry = initial_[*firsts[static_cast<std::size_t>(i)]];
-        entry.first = n - 1 - i;
-        entry.second = bdd_->var(entry.first);
-    }
+    // The nodes are made when first read, so that a full diagram shows
+    // itself as an overflow of the check, not of this constructor.
+    for (int i = 0; i < n; ++i) initial_[*firsts[static_cast<std::size_t>(i)]].first = n - 1 - i;
     nextVar_ = n;
 }
 
 Bdd::Ref DeviceTable::initial(const std::string& name) {
     auto it = initial_.find(name);
-    if (it == initial_.end()) {
-        const int v = nextVar_;
-        it = initial_.emplace(name, std::make_pair(v, fresh())).first;
-    }
+    if (it == initial_.end()) it = initial_.emplace(name, std::make_pair(nextVar_++, Bdd::False)).first;
+    // Bdd::False marks a variable whose node is not made yet.
+    if (it->second.second == Bdd::False) it->second.second = bdd_->var(it->second.first);
     return it->second.second;
 }
 
 Bdd::Ref DeviceTable::version(const std::string& name, int n) {
     if (n == 0) return initial(name);
-    const auto [it, added] = versions_.emplace(std::make_pair(name, n), Bdd::False);
-    if (added) it->second = fresh();
-    return it->second;
+    const auto key = std::make_pair(name, n);
+    const auto it = versions_.find(key);
+    if (it != versions_.end()) return it->second;
+    const Bdd::Ref v = fresh();
+    versions_.emplace(key, v);
+    return v;
 }
 
 int DeviceTable::variable(const std::string& name) const {

@@ -50,7 +50,11 @@ public:
     Bdd& bdd() { return *bdd_; }
 
 private:
-    Bdd::Ref fresh() { return bdd_->var(nextVar_++); }
+    Bdd::Ref fresh() {
+        const Bdd::Ref v = bdd_->var(nextVar_);  // may throw BddOverflow: then no number is used up
+        ++nextVar_;
+        return v;
+    }
 
     Bdd* bdd_;
     int nextVar_ = 0;

@@ -33,9 +33,10 @@ StructuralResult tooComplex() { return refusedResult({RefusalReason::TooComplex,
 
 }  // namespace
 
-ListCheck::ListCheck(const Sheet& sheet, int curRow, int curCol)
+ListCheck::ListCheck(const Sheet& sheet, int curRow, int curCol, std::size_t nodeLimit)
     : circuit_(readCircuit(sheet, curRow, curCol)),
       analyses_(analyse(circuit_)),
+      bdd_(nodeLimit),
       devices_(bdd_, contactNames(circuit_)) {
     try {
         versioned_ = runDrawing(circuit_, analyses_, devices_, Reading::Versioned);

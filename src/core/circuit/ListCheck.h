@@ -42,7 +42,9 @@ struct CheckResult {
 // Reads the sheet once; then any number of lists can be checked against it.
 class ListCheck {
 public:
-    ListCheck(const Sheet& sheet, int curRow, int curCol);
+    // `nodeLimit` bounds the memory of the proof (see Bdd); past it the
+    // check answers TooComplex and the structural list is refused.
+    ListCheck(const Sheet& sheet, int curRow, int curCol, std::size_t nodeLimit = Bdd::kDefaultNodeLimit);
     ListCheck(const ListCheck&) = delete;
     ListCheck& operator=(const ListCheck&) = delete;
 
