@@ -52,7 +52,7 @@ PowerFlowOracle::PowerFlowOracle(const Sheet& sheet, int curRow, int curCol)
                 plateOrType_[static_cast<std::size_t>(idx(row, slot + 3))] = 3;
             }
         }
-        if (sheet.cell(row, 52) == "（" && sheet.cell(row, 53) == "  " && sheet.cell(row, 54) == "）")
+        if (sheet.cell(row, 52) == "（" && sheet.cell(row, 54) == "）")
             coils_.push_back({row, sheet.cell(row - 1, 53)});
     }
     findRungs();

@@ -4,10 +4,12 @@
 //
 // A list passes when it is well formed, ends with "END" exactly when END is
 // drawn at the cursor, and writes the same coils with the same values in the
-// same order as the drawing, for every assignment of the devices read: rung
-// by rung from the top, every write taking effect at once, so that a later
-// rung reading an output sees its new value. The proof is exact (a decision
-// diagram), not sampled.
+// same order as the drawing, for every assignment of the devices read. The
+// drawing runs rung by rung from the top; the coils of one rung all take the
+// power that the values from before the rung give them, and write in drawing
+// order (top to bottom); every write takes effect at once, so that a later
+// rung, or a later line of the list, reads the new value. The proof is exact
+// (decision diagrams), not sampled.
 #include <optional>
 #include <string>
 #include <string_view>

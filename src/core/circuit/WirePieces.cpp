@@ -32,8 +32,7 @@ bool isContactAt(const Sheet& sheet, int row, int slot) {
 }
 
 bool isCoilAt(const Sheet& sheet, int row) {
-    return sheet.cell(row, kLeadInCol + 1) == glyph::parenL && sheet.cell(row, kLeadInCol + 2) == glyph::blank &&
-           sheet.cell(row, kLeadInCol + 3) == glyph::parenR;
+    return sheet.cell(row, kLeadInCol + 1) == glyph::parenL && sheet.cell(row, kLeadInCol + 3) == glyph::parenR;
 }
 
 bool isEndAt(const Sheet& sheet, int row, int col) {

@@ -34,7 +34,7 @@ inline bool isGraphicsRow(int row) { return row % 2 == 0; }
 // "┣") at slot + 3. Slots start at columns 1, 6, 11, ...
 bool isContactAt(const Sheet& sheet, int row, int slot);
 
-// A coil on graphics row `row`: "（", "  ", "）" in columns 52 to 54.
+// A coil on graphics row `row`: "（" in column 52 and "）" in column 54.
 bool isCoilAt(const Sheet& sheet, int row);
 
 // The END element at (row, col): "┣", "━", "━", "━", "（", "E", "N", "D",
