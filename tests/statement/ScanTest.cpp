@@ -53,21 +53,7 @@ TEST_F(Scan, AContactInParallelAtTheRail) {
 }
 
 TEST_F(Scan, ThreeContactsInParallelAtTheRail) {
-    lay(s, 2, 1, "┣┫  ┣┳━┥  ┝━");
-    nameAbove(s, 2, 1, "X01");
-    nameAbove(s, 2, 6, "X04");
-    coil(s, 2, 11, "Y01");
-    lay(s, 4, 1, "┣┫  ┣┫");  // its "┛" joined from below
-    nameAbove(s, 4, 1, "X02");
-    s.setRowEnd(4, 11);
-    lay(s, 6, 1, "┣┫  ┣┛");
-    nameAbove(s, 6, 1, "X03");
-    s.setRowEnd(6, 11);
-    vertical(s, 5, {3, 5});
-    vertical(s, 1, {1, 3, 5, 7});
-    vertical(s, 56, {1, 3, 4, 5, 6, 7, 8});
-    endElement(s, 8, 1);
-    l.state.CurRow = 8;
+    threeAtTheRail(l);
     EXPECT_EQ(scan(), (Lines{"LD  X01", "OR  X02", "OR  X03", "AND X04", "OUT Y01", "END"}));
     // Row 6 went down only as a copy; the walk back up to row 2 changed the
     // copy, and the first call is left on row 4.
@@ -76,40 +62,14 @@ TEST_F(Scan, ThreeContactsInParallelAtTheRail) {
 }
 
 TEST_F(Scan, ABranchOffAtTheRailOfALaterRung) {
-    lay(s, 2, 1, "┣┫  ┣━");
-    nameAbove(s, 2, 1, "X01");
-    coil(s, 2, 6, "Y01");
-    lay(s, 4, 1, "┣┫  ┣━");
-    nameAbove(s, 4, 1, "X02");
-    coil(s, 4, 6, "Y02");
-    s.setCell(4, 5, "┳");  // joined from row 6
-    lay(s, 6, 1, "┣┫  ┣┛");
-    nameAbove(s, 6, 1, "X03");
-    s.setRowEnd(6, 11);
-    s.setCell(5, 5, "┃");
-    vertical(s, 1, {1, 3, 5, 7});
-    vertical(s, 56, {1, 3, 5, 6, 7, 8});
-    endElement(s, 8, 1);
-    l.state.CurRow = 8;
+    branchOffAtTheRail(l);
     // The coil of row 2 goes on to row 4's coil and walks left over the "┳"
     // to the rail; there the "┳" opens a block (LD) and row 6 closes it (OR).
     EXPECT_EQ(scan(), (Lines{"LD  X01", "OUT Y01", "LD  X02", "OR  X03", "OUT Y02", "END"}));
 }
 
 TEST_F(Scan, TwoChainsInParallelAreJoinedByOrb) {
-    lay(s, 2, 1, "┣┫  ┣━━┥  ┝┳");
-    nameAbove(s, 2, 1, "X01");
-    nameAbove(s, 2, 6, "X02");
-    coil(s, 2, 11, "Y01");
-    lay(s, 4, 1, "┣┫  ┣━━┥  ┝┛");
-    nameAbove(s, 4, 1, "X03");
-    nameAbove(s, 4, 6, "X04");
-    s.setRowEnd(4, 11);
-    s.setCell(3, 10, "┃");
-    vertical(s, 1, {1, 3, 5});
-    vertical(s, 56, {1, 3, 4, 5, 6});
-    endElement(s, 6, 1);
-    l.state.CurRow = 6;
+    orbParallelChains(l);
     EXPECT_EQ(scan(), (Lines{"LD  X01", "AND X02", "LD  X03", "AND X04", "ORB ", "OUT Y01", "END"}));
     // The contact count of the closing element is left in the shared work
     // values: two contacts, counted up to column 13.
@@ -119,57 +79,50 @@ TEST_F(Scan, TwoChainsInParallelAreJoinedByOrb) {
 }
 
 TEST_F(Scan, TwoParallelBlocksInSeriesAreJoinedByAnb) {
-    lay(s, 2, 1, "┣┫  ┣━━┥  ┝┳━┥  ┝┳");
-    nameAbove(s, 2, 1, "X01");
-    nameAbove(s, 2, 6, "X02");
-    nameAbove(s, 2, 11, "X05");
-    coil(s, 2, 16, "Y01");
-    lay(s, 4, 1, "┣┫  ┣━━┥  ┝┻━┥  ┝┛");
-    nameAbove(s, 4, 1, "X03");
-    nameAbove(s, 4, 6, "X04");
-    nameAbove(s, 4, 11, "X06");
-    s.setRowEnd(4, 16);
-    vertical(s, 10, {3});
-    vertical(s, 15, {3});
-    vertical(s, 1, {1, 3, 5});
-    vertical(s, 56, {1, 3, 4, 5, 6});
-    endElement(s, 6, 1);
-    l.state.CurRow = 6;
+    anbBlocksInSeries(l);
     EXPECT_EQ(scan(), (Lines{"LD  X01", "AND X02", "LD  X03", "AND X04", "ORB ", "LD  X05", "OR  X06", "ANB ",
                              "OUT Y01", "END"}));
 }
 
 TEST_F(Scan, ADroppedBranchAfterBlankSlots) {
-    lay(s, 2, 1, "┣┫  ┣━━┥  ┝┳━┥  ┝┳");
-    nameAbove(s, 2, 1, "X01");
-    nameAbove(s, 2, 6, "X02");
-    nameAbove(s, 2, 11, "X03");
-    coil(s, 2, 16, "Y01");
-    s.setCell(4, 10, "┗");
-    lay(s, 4, 11, "━┥  ┝┛");
-    nameAbove(s, 4, 11, "X04");
-    s.setRowEnd(4, 16);
-    vertical(s, 10, {3});
-    vertical(s, 15, {3});
-    vertical(s, 1, {1, 3, 4, 5});
-    vertical(s, 56, {1, 3, 4, 5, 6});
-    endElement(s, 6, 1);
-    l.state.CurRow = 6;
+    droppedBranch(l);
     // The branch from the corner closes up: OR, and the series block is
     // left as the scan finds it (no ANB from a corner).
     EXPECT_EQ(scan(), (Lines{"LD  X01", "AND X02", "LD  X03", "OR  X04", "OUT Y01", "END"}));
 }
 
 TEST_F(Scan, AParallelCoilFollowsTheCoilAboveIt) {
-    lay(s, 2, 1, "┣┫  ┣━");
-    nameAbove(s, 2, 1, "X01");
-    coil(s, 2, 6, "Y01");
-    parallelCoil(s, 4, "Y02");
-    vertical(s, 1, {1, 3, 4, 5});
-    vertical(s, 56, {1, 5, 6});
-    endElement(s, 6, 1);
-    l.state.CurRow = 6;
+    parallelCoils(l);
     EXPECT_EQ(scan(), (Lines{"LD  X01", "OUT Y01", "OUT Y02", "END"}));
+}
+
+TEST_F(Scan, AnElementAfterABranchOffBelowTheFirstRung) {
+    branchOffMidRow(l);
+    // X04 follows the "┳" that row 6 closed into: a plain line to the coil
+    // after it makes it a series contact of the joined block.
+    EXPECT_EQ(scan(), (Lines{"LD  X01", "OUT Y01", "LD  X02", "AND X03", "LD  X05", "AND X06", "ORB ", "AND X04",
+                             "OUT Y02", "END"}));
+}
+
+TEST_F(Scan, AnElementAfterACrossingThatClosesUp) {
+    crossing(l);
+    // X06 follows the crossing and closes up: OR, then up the crossing's
+    // column to the branch-off above, whose element (X03) is marked already,
+    // so the scan never reaches the coil or END.
+    EXPECT_EQ(scan(), (Lines{"LD  X01", "AND X02", "LD  X04", "AND X05", "ORB ", "LD  X07", "AND X08", "ORB ",
+                             "LD  X03", "OR  X06"}));
+    EXPECT_EQ(I, 2);
+    EXPECT_EQ(J, 1);
+}
+
+TEST_F(Scan, AnElementAfterALeftTee) {
+    leftTee(l);
+    // X04 follows the corner that X06 joined: the junction run starts a
+    // block with it; the blank slot's type cell counts as a contact when
+    // X05 closes up, so the rows are joined by ORB.
+    EXPECT_EQ(scan(), (Lines{"LD  X01", "OR  X06", "LD  X02", "AND X03", "LD  X04", "AND X05", "ORB ", "OUT Y01",
+                             "END"}));
+    EXPECT_EQ(l.scan.SaveRow, 3);
 }
 
 TEST_F(Scan, ACoilBelowTheCursorRowIsNotReached) {
