@@ -203,12 +203,14 @@ TEST(ExportFilePath, JoinsTheFolderAndTheFileName) {
     EXPECT_EQ(exportFilePath("/data/lists"), "/data/lists/" + kName);
     EXPECT_EQ(exportFilePath("/data/lists/"), "/data/lists/" + kName);
     EXPECT_EQ(exportFilePath("/"), "/" + kName);
+    EXPECT_EQ(exportFilePath("/data//lists/./"), "/data/lists/" + kName);
 }
 
 TEST(ExportFilePath, TakesARelativeFolderFromTheWorkingFolder) {
     const std::string cwd = std::filesystem::current_path().string();
     EXPECT_EQ(exportFilePath("."), cwd + "/" + kName);
     EXPECT_EQ(exportFilePath("out"), cwd + "/out/" + kName);
+    EXPECT_EQ(exportFilePath("./out/../lists/"), cwd + "/lists/" + kName);
 }
 
 TEST(DocumentsFolder, IsTheFolderNamedInUserDirs) {

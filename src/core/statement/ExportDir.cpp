@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <vector>
@@ -98,11 +99,13 @@ std::string exportFilePath(const std::string& folder) {
 #if defined(_WIN32)
     if (path.back() != '\\' && path.back() != '/') path += '\\';
 #else
-    if (path[0] != '/') {
+    std::filesystem::path folderPath(path);
+    if (folderPath.is_relative()) {
         const std::string cwd = workingFolder();
-        if (!cwd.empty()) path = path == "." ? cwd : cwd + "/" + path;
+        if (!cwd.empty()) folderPath = std::filesystem::path(cwd) / folderPath;
     }
-    if (path.back() != '/') path += '/';
+    path = folderPath.lexically_normal().string();
+    if (path.empty() || path.back() != '/') path += '/';
 #endif
     return path + kExportFileName;
 }
