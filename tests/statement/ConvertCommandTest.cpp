@@ -58,34 +58,56 @@ TEST_F(Convert, AScanThatGoesRoundWithoutEndIsStoppedAtTheNestingLimit) {
     EXPECT_TRUE(anyMark(l.sheet));
 }
 
-TEST_F(Convert, AStoppedConversionTellsTheUserAndClearsTheListAndMarks) {
+TEST_F(Convert, AScanStoppedAtTheBoundGivesWayToTheCircuitsOwnList) {
     endlessLoop(l);
     afterEnd(l.palette);
+    Command13_Click(l);
+    // No message of its own: the list read from the circuit is shown.
+    EXPECT_TRUE(t.ui.messages.empty());
+    EXPECT_EQ(l.StatementList, "LDI X01\r\nORI X03\r\nLD  X02\r\nOR  X04\r\nANB \r\nOUT Y01\r\nEND\r\n");
+    EXPECT_EQ(l.Text1, l.StatementList);
+    EXPECT_EQ(l.palette.visibleString(), "0011");
+}
+
+// Row 2 holds a contact and nothing it drives: no list can be written.
+void rungWithoutCoil(Ladder& l) {
+    Sheet& s = l.sheet;
+    lay(s, 2, 1, "┣┫  ┣━");
+    nameAbove(s, 2, 1, "X01");
+    s.setRowEnd(2, 6);
+    vertical(s, 1, {1, 3});
+    endElement(s, 4, 1);
+    l.state.CurRow = 4;
+    l.state.CurCol = 1;
+}
+
+TEST_F(Convert, ARungThatCannotBeWrittenIsRefusedAndTheSheetLeftAsBefore) {
+    rungWithoutCoil(l);
+    afterEnd(l.palette);
     l.Text1 = "the user's own text";
-    l.sheet.setJoined(200, 40, 1);  // a stray mark from before
     const std::string enabled = l.palette.enabledString();
     const std::string visible = l.palette.visibleString();
-    const std::string row8 = l.sheet.rowText(8);
+    const std::string row2 = l.sheet.rowText(2);
 
     Command13_Click(l);
 
     ASSERT_EQ(t.ui.messages.size(), 1u);
-    EXPECT_EQ(t.ui.messages[0].text, "梯形图结构异常，无法转换");
+    EXPECT_EQ(t.ui.messages[0].text, "第2行：该梯级没有输出线圈，无法生成语句表");
     EXPECT_EQ(t.ui.messages[0].caption, "梯形图编辑器");
     EXPECT_EQ(l.StatementList, "");
     EXPECT_FALSE(anyMark(l.sheet));
     EXPECT_EQ(l.Text1, "the user's own text");
     EXPECT_EQ(l.palette.enabledString(), enabled);
     EXPECT_EQ(l.palette.visibleString(), visible);
-    EXPECT_EQ(l.sheet.rowText(8), row8);
+    EXPECT_EQ(l.sheet.rowText(2), row2);
 }
 
-TEST_F(Convert, AfterAStoppedConversionTheNextOneStartsAfresh) {
-    endlessLoop(l);
+TEST_F(Convert, AfterARefusalTheNextConversionStartsAfresh) {
+    rungWithoutCoil(l);
     Command13_Click(l);
     ASSERT_EQ(t.ui.messages.size(), 1u);
-    // Converting again goes round again, from the start: the marks were
-    // reset, so it does not return at once with an empty list.
+    // The marks were reset, so converting again scans again rather than
+    // returning at once with an empty list.
     Command13_Click(l);
     EXPECT_EQ(t.ui.messages.size(), 2u);
 
@@ -99,9 +121,10 @@ TEST_F(Convert, AfterAStoppedConversionTheNextOneStartsAfresh) {
 
 TEST_F(Convert, TheLimitIsTheNumberOfNestedCalls) {
     twoRungs(l);
-    EXPECT_FALSE(convertSheet(l, 3));
-    EXPECT_EQ(l.StatementList, "");
-    EXPECT_TRUE(convertSheet(l, 50));
+    EXPECT_EQ(runScan(l, 3), ScanOutcome::TooDeep);
+    l.StatementList.clear();
+    l.sheet.clearMarks();
+    EXPECT_EQ(runScan(l, 50), ScanOutcome::Finished);
     EXPECT_EQ(l.StatementList, "LD  X01\r\nAND X02\r\nOUT Y01\r\nLDI X03\r\nOUT Y02\r\nEND\r\n");
 }
 

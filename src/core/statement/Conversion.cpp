@@ -11,8 +11,6 @@ namespace lp {
 
 namespace {
 
-constexpr const char* kCannotConvert = "梯形图结构异常，无法转换";
-
 // A scan call and the block joins beneath it take well under 12 KiB of stack
 // each, sanitizers included; the rest is margin.
 std::size_t stackBytesFor(int nestingLimit) {
@@ -37,22 +35,6 @@ ScanOutcome runScan(Ladder& ladder, int nestingLimit) {
         }
     });
     return outcome;
-}
-
-bool convertSheet(Ladder& ladder, int nestingLimit) {
-    ScanOutcome outcome;
-    try {
-        outcome = runScan(ladder, nestingLimit);
-    } catch (const std::system_error&) {
-        // No thread to run the scan on: it cannot run safely, so it does
-        // not run at all.
-        outcome = ScanOutcome::TooDeep;
-    }
-    if (outcome == ScanOutcome::Finished) return true;
-    ladder.message(kCannotConvert);
-    ladder.StatementList.clear();
-    ladder.sheet.clearMarks();
-    return false;
 }
 
 void showExportRow(Palette& palette) {

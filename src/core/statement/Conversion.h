@@ -21,13 +21,6 @@ enum class ScanOutcome {
 // again on the calling thread.
 ScanOutcome runScan(Ladder& ladder, int nestingLimit = kScanNestingLimit);
 
-// The scan for "转换": true when the list is complete. Otherwise the user is
-// told "梯形图结构异常，无法转换", StatementList is emptied and every Emitted
-// and Joined mark reset, and false is returned; Text1 and the buttons are
-// left as they are. Call it on the user-interface thread: the message box is
-// shown from the calling thread.
-bool convertSheet(Ladder& ladder, int nestingLimit = kScanNestingLimit);
-
 // The bottom row's export state, changed in this order: hide Command13,
 // hide Command14, show Command19, enable Command12, enable Command19, show
 // Command20.
