@@ -4,6 +4,8 @@
 // at a time) decides what is right.
 #include <gtest/gtest.h>
 
+#include "statement/Convert.h"
+
 #include <map>
 #include <optional>
 #include <random>
@@ -270,6 +272,22 @@ void runSessions(unsigned seed, int count, int maxPresses, Tally& tally) {
             }
             ++tally.reasons[built.reason];
             confirmRefusal(oracle, built);
+        }
+
+        // The convert command itself shows exactly that outcome.
+        ladder.StatementList.clear();
+        ladder.sheet.clearMarks();
+        ladder.Text1 = "before";
+        const std::size_t messagesBefore = session.drawing.ui.messages.size();
+        Command13_Click(ladder);
+        if (shown.source == ConversionOutcome::Source::Refused) {
+            ASSERT_EQ(session.drawing.ui.messages.size(), messagesBefore + 1);
+            ASSERT_EQ(session.drawing.ui.messages.back().text, shown.message);
+            ASSERT_EQ(ladder.Text1, "before");
+            ASSERT_EQ(ladder.StatementList, "");
+        } else {
+            ASSERT_EQ(session.drawing.ui.messages.size(), messagesBefore);
+            ASSERT_EQ(ladder.Text1, shown.list);
         }
         if (::testing::Test::HasFatalFailure()) return;
     }
