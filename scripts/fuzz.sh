@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Fuzzes the editor's sessions with libFuzzer (clang, AddressSanitizer and
-# UndefinedBehaviorSanitizer) in FUZZ_BUILD_DIR (build-fuzz).
+# UndefinedBehaviorSanitizer) in FUZZ_BUILD_DIR (build-fuzz). The replay
+# tool's script reader has a fuzz target of its own, ladderpad-fuzz-replay,
+# which the test script runs briefly.
 #   scripts/fuzz.sh [SECONDS]   build, then fuzz for SECONDS (60) from the kept
 #                               corpus; new inputs go to the build folder,
 #                               crashing ones to FUZZ_BUILD_DIR/fuzz/crash-*
@@ -18,7 +20,8 @@ CXX=clang++ cmake -S "$ROOT" -B "$FUZZ_BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebI
   -DLADDERPAD_FUZZ_SECONDS="${FUZZ_SECONDS:-60}" \
   "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" \
   >/dev/null
-cmake --build "$FUZZ_BUILD_DIR" -j "$JOBS" --target ladderpad-fuzz ladderpad-fuzz-run
+cmake --build "$FUZZ_BUILD_DIR" -j "$JOBS" --target ladderpad-fuzz ladderpad-fuzz-run ladderpad-fuzz-replay \
+  ladderpad-fuzz-replay-run
 
 FUZZER="$FUZZ_BUILD_DIR/fuzz/ladderpad-fuzz"
 WORK="$FUZZ_BUILD_DIR/fuzz/corpus-work"

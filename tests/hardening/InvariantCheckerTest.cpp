@@ -240,3 +240,37 @@ TEST_F(EffectChecks, ARefusedNameThatHadThreeCharactersIsReported) {
 
 }  // namespace
 }  // namespace lp::hardening
+
+namespace lp::hardening {
+namespace {
+
+// An abandoned conversion may say the scan went too deep or name the rung
+// no list can be written for; any other message is a fault.
+TEST(ConvertEffect, AnAbandonedConversionMayNameTheRungThatCannotBeWritten) {
+    test::FakeUserInterface ui;
+    Ladder ladder(ui);
+    ladder.Form_Load();
+    ladder.Form_Activate();
+    pressButton(ladder, 22);
+    SessionFacts facts;
+    Violations none;
+    const uint64_t print = checkInvariants(ladder, facts, none);
+    ASSERT_TRUE(none.empty());
+    const Before before = snapshot(ladder, print);
+    auto judge = [&](const std::string& message) {
+        StepLog log;
+        log.messages.push_back({message, "梯形图编辑器"});
+        Violations out;
+        checkEffect(before, ladder, 13, ClickResult::Done, log, print, out);
+        return out;
+    };
+    EXPECT_TRUE(judge("梯形图结构异常，无法转换").empty());
+    EXPECT_TRUE(judge("第4行：该梯级没有输出线圈，无法生成语句表").empty());
+    EXPECT_TRUE(judge("第260行：桥接电路不是串并联结构，无法生成语句表").empty());
+    EXPECT_FALSE(judge("第行：该梯级没有输出线圈，无法生成语句表").empty());
+    EXPECT_FALSE(judge("第4行：，无法生成语句表").empty());
+    EXPECT_FALSE(judge("无法写入文件：/tmp/x").empty());
+}
+
+}  // namespace
+}  // namespace lp::hardening
