@@ -285,6 +285,39 @@ private slots:
         QCOMPARE(file.readAll(), expected);
     }
 
+    void refusedConversionLeavesTheWindowAsItWasAndConvertsAfterAnEdit() {
+        Window t;
+        t.show();
+        // A rung that closes up into nothing and drives no coil, then END.
+        t.answers.replies << "X01" << "X02";
+        for (int n : {1, 7, 11, 22}) t.w.pressCommand(n);
+        t.w.Text1()->setPlainText(QStringLiteral("my notes"));
+        const QString enabledBefore = enabledOf(t.w);
+        t.w.pressCommand(13);
+        QCOMPARE(t.log.messages.size(), std::size_t{1});
+        QCOMPARE(t.log.messages[0].text, QStringLiteral("第2行：该梯级没有输出线圈，无法生成语句表"));
+        QCOMPARE(t.log.messages[0].caption, QStringLiteral("梯形图编辑器"));
+        // Nothing is shown as a result: Text1 and the buttons as they were,
+        // the list empty and every conversion mark reset.
+        QCOMPARE(t.w.Text1()->toPlainText(), QStringLiteral("my notes"));
+        QCOMPARE(enabledOf(t.w), enabledBefore);
+        QCOMPARE(bottomRowOf(t.w), QStringLiteral("1100"));
+        QVERIFY(t.w.ladder().StatementList.empty());
+        for (int row = 1; row <= 4; ++row)
+            for (int col = 0; col <= 72; ++col) {
+                QCOMPARE(t.w.ladder().sheet.emitted(row, col), int16_t{0});
+                QCOMPARE(t.w.ladder().sheet.joined(row, col), int16_t{0});
+            }
+        // Step back over END, start again with a rung that has its coil:
+        // this one converts.
+        t.answers.replies << "X01" << "Y01";
+        for (int n : {10, 12, 1, 9, 11, 22, 13}) t.w.pressCommand(n);
+        QCOMPARE(t.log.messages.size(), std::size_t{1});
+        QCOMPARE(t.w.Text1()->toPlainText(), QStringLiteral("LD  X01\nOUT Y01\nEND\n"));
+        QCOMPARE(bottomRowOf(t.w), QStringLiteral("0011"));
+        QCOMPARE(t.answers.unanswered, 0);
+    }
+
     void exitShowsTheAboutBoxAndHidesTheWindow() {
         Window t;
         t.show();
