@@ -3,17 +3,16 @@
 namespace lp {
 
 namespace {
-// Calls f(codePoint, text) for each code point of the line; an unpaired
-// surrogate counts as a character of its own.
+// Calls f(codePoint, at) for each code point of the line.
 template <typename F>
 void forEachCodePoint(QStringView line, F f) {
     for (qsizetype i = 0; i < line.size();) {
         const QChar c = line[i];
         if (c.isHighSurrogate() && i + 1 < line.size() && line[i + 1].isLowSurrogate()) {
-            f(QChar::surrogateToUcs4(c, line[i + 1]), line.mid(i, 2));
+            f(QChar::surrogateToUcs4(c, line[i + 1]), i);
             i += 2;
         } else {
-            f(static_cast<char32_t>(c.unicode()), line.mid(i, 1));
+            f(static_cast<char32_t>(c.unicode()), i);
             i += 1;
         }
     }
@@ -26,9 +25,9 @@ std::vector<PlacedChar> placeLine(QStringView line) {
     std::vector<PlacedChar> placed;
     placed.reserve(static_cast<std::size_t>(line.size()));
     int column = 0;
-    forEachCodePoint(line, [&](char32_t cp, QStringView text) {
+    forEachCodePoint(line, [&](char32_t cp, qsizetype at) {
         const int width = displayWidth(cp);
-        placed.push_back({text.toString(), column, width});
+        placed.push_back({cp, at, column, width});
         column += width;
     });
     return placed;
@@ -36,7 +35,7 @@ std::vector<PlacedChar> placeLine(QStringView line) {
 
 int displayColumns(QStringView text) {
     int columns = 0;
-    forEachCodePoint(text, [&](char32_t cp, QStringView) { columns += displayWidth(cp); });
+    forEachCodePoint(text, [&](char32_t cp, qsizetype) { columns += displayWidth(cp); });
     return columns;
 }
 

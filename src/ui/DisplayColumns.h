@@ -2,7 +2,6 @@
 // The sheet's display rule: every character stands on a fixed grid of
 // half-width columns. A printable ASCII character takes one column, every
 // other character two.
-#include <QString>
 #include <QStringView>
 #include <vector>
 
@@ -12,12 +11,16 @@ namespace lp {
 int displayWidth(char32_t codePoint);
 
 struct PlacedChar {
-    QString text;  // one code point (two UTF-16 units outside the BMP)
+    char32_t codePoint;
+    qsizetype at;  // where it starts in the line, in UTF-16 units
     int column;    // first column it covers, from 0
     int width;     // 1 or 2
+
+    qsizetype units() const { return QChar::requiresSurrogates(codePoint) ? 2 : 1; }
 };
 
-// Every character of a printed line with the column it starts in.
+// Every character of a printed line with the column it starts in. An
+// unpaired surrogate counts as a character of its own.
 std::vector<PlacedChar> placeLine(QStringView line);
 
 // Columns a whole text covers.

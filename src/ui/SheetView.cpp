@@ -15,7 +15,8 @@ constexpr int kPadding = 2;  // pixels between the border and the first column /
 constexpr int kSlotColumns = 10;  // one element slot: five cells of two columns
 }
 
-SheetView::SheetView(QWidget* parent) : QAbstractScrollArea(parent), font_(sheetFont()) {
+SheetView::SheetView(QWidget* parent)
+    : QAbstractScrollArea(parent), font_(sheetFont()), glyphs_(font_, viewport()) {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     setFocusPolicy(Qt::StrongFocus);
@@ -43,17 +44,39 @@ SheetView::SheetView(QWidget* parent) : QAbstractScrollArea(parent), font_(sheet
 }
 
 void SheetView::showPicture(const std::vector<std::string>& lines) {
-    lines_.clear();
-    placed_.clear();
-    widestColumns_ = 0;
-    for (const std::string& text : lines) {
-        QString line = QString::fromStdString(text);
-        placed_.push_back(placeLine(line));
-        widestColumns_ = std::max(widestColumns_, displayColumns(line));
-        lines_.push_back(std::move(line));
+    const int shown = lineCount();
+    int firstChanged = static_cast<int>(lines.size());
+    int lastChanged = -1;
+    // A line that was not shown before starts as an empty one.
+    lines_.resize(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        Line& line = lines_[i];
+        if (line.printed == lines[i]) continue;
+        line.printed = lines[i];
+        line.text = QString::fromStdString(line.printed);
+        line.columns = displayColumns(line.text);
+        line.runs = glyphs_.runsFor(line.text, columnWidth_);
+        firstChanged = std::min(firstChanged, static_cast<int>(i));
+        lastChanged = static_cast<int>(i);
     }
+    if (shown > lineCount()) {  // the lines past the new end are wiped
+        firstChanged = std::min(firstChanged, lineCount());
+        lastChanged = shown - 1;
+    }
+    widestColumns_ = 0;
+    for (const Line& line : lines_) widestColumns_ = std::max(widestColumns_, line.columns);
     updateScrollBars();
-    viewport()->update();
+    if (lastChanged >= firstChanged) updateLines(firstChanged, lastChanged);
+}
+
+// Schedules the repaint of lines first..last, and of one line either side:
+// a glyph may reach a little into the next line (the lines are only as high
+// as the rail glyph).
+void SheetView::updateLines(int first, int last) {
+    const int dy = verticalScrollBar()->value();
+    const int top = static_cast<int>(cellOrigin(first - 1, 0).y()) - dy;
+    const int bottom = static_cast<int>(cellOrigin(last + 2, 0).y()) - dy;
+    viewport()->update(QRect(0, top, viewport()->width(), bottom - top));
 }
 
 QPointF SheetView::cellOrigin(int lineIndex, int column) const {
@@ -83,19 +106,17 @@ void SheetView::ensureVisible(int row, int column) {
 
 void SheetView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
-    painter.setFont(font_);
     painter.setPen(palette().color(QPalette::Text));
     const QRect dirty = event->rect();
     const int dx = horizontalScrollBar()->value();
     const int dy = verticalScrollBar()->value();
-    const int first = std::max(0, (dirty.top() + dy - kPadding) / lineHeight_);
-    const int last = std::min(lineCount() - 1, (dirty.bottom() + dy - kPadding) / lineHeight_);
+    // The lines the dirty rectangle crosses, and one either side for the
+    // glyphs that reach into it.
+    const int first = std::max(0, (dirty.top() + dy - kPadding) / lineHeight_ - 1);
+    const int last = std::min(lineCount() - 1, (dirty.bottom() + dy - kPadding) / lineHeight_ + 1);
     for (int i = first; i <= last; ++i) {
-        for (const PlacedChar& c : placed_[static_cast<std::size_t>(i)]) {
-            if (c.text == QLatin1String(" ")) continue;
-            const QPointF origin = cellOrigin(i, c.column);
-            painter.drawText(QPointF(origin.x() - dx, origin.y() - dy + ascent_), c.text);
-        }
+        const QPointF baseline = cellOrigin(i, 0) + QPointF(-dx, ascent_ - dy);
+        for (const QGlyphRun& run : lines_[static_cast<std::size_t>(i)].runs) painter.drawGlyphRun(baseline, run);
     }
 }
 

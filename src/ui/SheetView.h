@@ -3,14 +3,18 @@
 // its own column of a fixed half-width grid, so the columns line up whatever
 // the font's own advances are. The view keeps what was printed and paints it
 // again whenever it is uncovered or resized, and scrolls when the sheet is
-// larger than the view.
+// larger than the view. A new picture lays out and repaints only the lines
+// that differ from the one shown.
 #include <QAbstractScrollArea>
 #include <QFont>
-#include <QStringList>
+#include <QGlyphRun>
+#include <QList>
+#include <QString>
 #include <string>
 #include <vector>
 
 #include "DisplayColumns.h"
+#include "LineGlyphs.h"
 
 namespace lp {
 
@@ -23,12 +27,13 @@ public:
     void showPicture(const std::vector<std::string>& lines);
 
     int lineCount() const { return static_cast<int>(lines_.size()); }
-    const QString& line(int index) const { return lines_.at(index); }
-    const std::vector<PlacedChar>& placedLine(int index) const { return placed_.at(static_cast<std::size_t>(index)); }
+    const QString& line(int index) const { return lines_.at(static_cast<std::size_t>(index)).text; }
+    std::vector<PlacedChar> placedLine(int index) const { return placeLine(line(index)); }
 
     // Geometry of the grid, in pixels.
     double columnWidth() const { return columnWidth_; }
     int lineHeight() const { return lineHeight_; }
+    int ascent() const { return ascent_; }  // from the top of a line to its baseline
     QPointF cellOrigin(int lineIndex, int column) const;  // top-left, content coordinates
     QSize contentSize() const;
 
@@ -42,15 +47,24 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    // One printed line, laid out.
+    struct Line {
+        std::string printed;  // as Fresh printed it, to tell whether a new picture changes it
+        QString text;
+        int columns = 0;
+        QList<QGlyphRun> runs;  // see LineGlyphs::runsFor
+    };
+
     void updateScrollBars();
+    void updateLines(int first, int last);
 
     QFont font_;
+    LineGlyphs glyphs_;
     double columnWidth_ = 0;
     int lineHeight_ = 0;
     int ascent_ = 0;
     int widestColumns_ = 0;
-    QStringList lines_;
-    std::vector<std::vector<PlacedChar>> placed_;
+    std::vector<Line> lines_;
 };
 
 }  // namespace lp

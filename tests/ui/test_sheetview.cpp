@@ -3,6 +3,8 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -41,6 +43,26 @@ int inkIn(const QImage& image, QRect r) {
     return ink;
 }
 
+// What the view's viewport shows on the screen now, after the pending
+// repaints: unlike grab(), which paints the whole view afresh, this is what
+// the partial repaints left in the window.
+QImage onScreen(SheetView& view) {
+    QCoreApplication::processEvents();
+    const QPoint at = view.viewport()->mapTo(&view, QPoint(0, 0));
+    const QSize size = view.viewport()->size();
+    return view.screen()->grabWindow(view.winId(), at.x(), at.y(), size.width(), size.height()).toImage();
+}
+
+// A view of the given size, on the screen, showing `picture`.
+struct ShownView {
+    SheetView view;
+    ShownView(QSize size, const std::vector<std::string>& picture) {
+        view.resize(size);
+        view.show();
+        view.showPicture(picture);
+    }
+};
+
 }  // namespace
 
 class SheetViewTest : public QObject {
@@ -67,8 +89,17 @@ private slots:
         const QString emoji = QString::fromUcs4(U"\U0001F600a");
         const auto placed = placeLine(emoji);
         QCOMPARE(placed.size(), std::size_t{2});
-        QCOMPARE(placed[0].text.size(), 2);
+        QCOMPARE(placed[0].codePoint, char32_t{0x1F600});
+        QCOMPARE(placed[0].units(), 2);
+        QCOMPARE(placed[1].at, 2);
         QCOMPARE(placed[1].column, 2);
+        // An unpaired surrogate is a character of one unit.
+        const QString lone = QString(QChar(0xD800)) + QLatin1Char('b');
+        const auto loose = placeLine(lone);
+        QCOMPARE(loose.size(), std::size_t{2});
+        QCOMPARE(loose[0].units(), 1);
+        QCOMPARE(loose[1].at, 1);
+        QCOMPARE(loose[1].column, 2);
     }
 
     void placedCharactersFollowTheirColumns() {
@@ -101,7 +132,7 @@ private slots:
             QCOMPARE(columnOfCell(ladder.sheet, 1, col), columnOfCell(ladder.sheet, 2, col));
         // The name stands over the contact's left plate: both start at column 4.
         const auto& names = view.placedLine(0);
-        const auto x01 = std::find_if(names.begin(), names.end(), [](const PlacedChar& c) { return c.text == "X"; });
+        const auto x01 = std::find_if(names.begin(), names.end(), [](const PlacedChar& c) { return c.codePoint == U'X'; });
         QVERIFY(x01 != names.end());
         QCOMPARE(x01->column, 4);
     }
@@ -173,6 +204,76 @@ private slots:
         for (int y = top + 1; y < bottom - 1; ++y)
             if (inkIn(image, QRect(left, y, right - left, 1)) == 0) ++gaps;
         QCOMPARE(gaps, 0);
+    }
+
+    void paintsEveryCharacterAsDrawnAloneAtItsColumn() {
+        // Box glyphs, ASCII, full-width and CJK characters, characters from a
+        // fallback font, a combining mark, right-to-left letters, a tab.
+        const std::vector<std::string> picture = {
+            "┃X01 ┣━━╋┻┳┛┗╱┥┝（）", "Ｘ０１ 中文 é e\u0301 \u05e9\u05dc \tA ~!@#$%^&*()", "┣━━━━ END     "};
+        SheetView view;
+        view.resize(520, 120);
+        view.showPicture(picture);
+        const QImage shown = view.viewport()->grab().toImage();
+        QImage drawn(shown.size(), shown.format());
+        drawn.fill(view.viewport()->palette().color(QPalette::Base));
+        QPainter painter(&drawn);
+        painter.setFont(sheetFont());
+        painter.setPen(view.palette().color(QPalette::Text));
+        for (int i = 0; i < view.lineCount(); ++i) {
+            const QString line = view.line(i);
+            for (const PlacedChar& c : view.placedLine(i)) {
+                const QPointF cell = view.cellOrigin(i, c.column);
+                painter.drawText(QPointF(cell.x(), cell.y() + view.ascent()), line.mid(c.at, c.units()));
+            }
+        }
+        painter.end();
+        QVERIFY(inkIn(shown, shown.rect()) > 0);
+        QCOMPARE(shown, drawn);
+    }
+
+    void aNewPictureRepaintsTheLinesThatChanged() {
+        const QSize size(400, 200);
+        std::vector<std::string> picture = {"┃X01", "┣━━━━━━━━", "┃", "┣━━┥┝━━╱", "┃"};
+        ShownView shown(size, picture);
+        QVERIFY(QTest::qWaitForWindowExposed(&shown.view));
+        QImage before = onScreen(shown.view);
+        // One line changes its glyphs, then another becomes shorter.
+        for (auto [index, text] : {std::pair{1, "┣━━╋━━┳━━"}, std::pair{3, "┣━"}}) {
+            picture[std::size_t(index)] = text;
+            shown.view.showPicture(picture);
+            const QImage after = onScreen(shown.view);
+            QVERIFY(after != before);
+            QCOMPARE(shown.view.line(index), QString::fromUtf8(text));
+            ShownView fresh(size, picture);
+            QVERIFY(QTest::qWaitForWindowExposed(&fresh.view));
+            QCOMPARE(after, onScreen(fresh.view));
+            before = after;
+        }
+    }
+
+    void aPictureWithFewerLinesDropsTheRest() {
+        const QSize size(400, 200);
+        const std::vector<std::string> five = {"┃X01", "┣━━━━━━━━", "┃", "┣━━┥┝━━╱", "┃"};
+        const std::vector<std::string> two(five.begin(), five.begin() + 2);
+        ShownView shown(size, five);
+        QVERIFY(QTest::qWaitForWindowExposed(&shown.view));
+        const QImage all = onScreen(shown.view);
+        const QRect dropped(0, int(shown.view.cellOrigin(2, 0).y()) + 1, size.width(),
+                            int(shown.view.cellOrigin(5, 0).y()) - int(shown.view.cellOrigin(2, 0).y()));
+        QVERIFY(inkIn(all, dropped) > 0);
+        shown.view.showPicture(two);
+        QCOMPARE(shown.view.lineCount(), 2);
+        const QImage fewer = onScreen(shown.view);
+        QCOMPARE(inkIn(fewer, dropped), 0);
+        ShownView fresh(size, two);
+        QVERIFY(QTest::qWaitForWindowExposed(&fresh.view));
+        QCOMPARE(fewer, onScreen(fresh.view));
+        // The dropped lines come back when printed again.
+        shown.view.showPicture(five);
+        QCOMPARE(shown.view.lineCount(), 5);
+        QCOMPARE(shown.view.line(3), QString::fromStdString(five[3]));
+        QCOMPARE(onScreen(shown.view), all);
     }
 
     void scrollsToTheCursorsRung() {
