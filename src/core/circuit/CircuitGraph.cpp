@@ -21,24 +21,27 @@ std::size_t at(int row, int col) {
     return static_cast<std::size_t>(row - kFirstRow) * kColCount + static_cast<std::size_t>(col - kFirstCol);
 }
 
+// Union-find over indices; 32-bit, so that the sheet's 19,000 cells take
+// little memory to set up and to walk.
 class UnionFind {
 public:
-    explicit UnionFind(std::size_t n) : parent_(n) { std::iota(parent_.begin(), parent_.end(), std::size_t{0}); }
+    explicit UnionFind(std::size_t n) : parent_(n) { std::iota(parent_.begin(), parent_.end(), uint32_t{0}); }
     std::size_t find(std::size_t x) {
-        while (parent_[x] != x) {
-            parent_[x] = parent_[parent_[x]];
-            x = parent_[x];
+        uint32_t i = static_cast<uint32_t>(x);
+        while (parent_[i] != i) {
+            parent_[i] = parent_[parent_[i]];
+            i = parent_[i];
         }
-        return x;
+        return i;
     }
     void unite(std::size_t a, std::size_t b) {
         a = find(a);
         b = find(b);
-        if (a != b) parent_[std::max(a, b)] = std::min(a, b);
+        if (a != b) parent_[std::max(a, b)] = static_cast<uint32_t>(std::min(a, b));
     }
 
 private:
-    std::vector<std::size_t> parent_;
+    std::vector<uint32_t> parent_;
 };
 
 // Arms of every cell, contacts found on the way.

@@ -10,7 +10,6 @@
 // the same composed writes too (the k-th version of a device then stands for
 // the same function on both sides). The converse does not hold, so a
 // versioned difference is settled by the composed reading.
-#include <map>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -42,14 +41,27 @@ public:
     explicit DeviceTable(Bdd& bdd, const std::vector<std::string>& drawingOrder = {});
 
     // The variable of the device's value before the first rung.
-    Bdd::Ref initial(const std::string& name);
+    Bdd::Ref initial(const std::string& name) { return initialOf(deviceOf(name)); }
     // The variable of the device's `n`-th written value (n ≥ 1); 0 is the initial one.
-    Bdd::Ref version(const std::string& name, int n);
+    Bdd::Ref version(const std::string& name, int n) { return versionOf(deviceOf(name), n); }
     // The variable number of a device's initial value, -1 for a device never met.
     int variable(const std::string& name) const;
     Bdd& bdd() { return *bdd_; }
 
+    // Every name gets a number on first use, so that a program's run looks
+    // each name up once per read, not once per table.
+    int deviceOf(const std::string& name);
+    int deviceCount() const { return static_cast<int>(devices_.size()); }
+    Bdd::Ref initialOf(int device);
+    Bdd::Ref versionOf(int device, int n);
+
 private:
+    struct Device {
+        int var = -1;                    // of the initial value; -1 until first read
+        Bdd::Ref node = Bdd::False;      // Bdd::False until made
+        std::vector<Bdd::Ref> versions;  // [n - 1]: the n-th written value, Bdd::False until made
+    };
+
     Bdd::Ref fresh() {
         const Bdd::Ref v = bdd_->var(nextVar_);  // may throw BddOverflow: then no number is used up
         ++nextVar_;
@@ -58,8 +70,8 @@ private:
 
     Bdd* bdd_;
     int nextVar_ = 0;
-    std::unordered_map<std::string, std::pair<int, Bdd::Ref>> initial_;
-    std::map<std::pair<std::string, int>, Bdd::Ref> versions_;
+    std::unordered_map<std::string, int> numbers_;
+    std::vector<Device> devices_;
 };
 
 // The devices' current values while a program runs: a write takes effect
@@ -72,12 +84,14 @@ public:
 
 private:
     struct Current {
-        Bdd::Ref value;
-        int version;
+        Bdd::Ref value = Bdd::False;
+        int version = 0;  // 0: not written yet
     };
+    Current& current(int device);
+
     DeviceTable* table_;
     Reading reading_;
-    std::unordered_map<std::string, Current> written_;
+    std::vector<Current> current_;  // by device number
 };
 
 }  // namespace lp

@@ -15,13 +15,6 @@ std::vector<std::string> contactNames(const Circuit& circuit) {
     return names;
 }
 
-std::vector<RungAnalysis> analyse(const Circuit& circuit) {
-    std::vector<RungAnalysis> analyses;
-    analyses.reserve(circuit.rungs.size());
-    for (const Rung& rung : circuit.rungs) analyses.push_back(analyseRung(circuit, rung));
-    return analyses;
-}
-
 std::optional<std::size_t> firstMismatch(const std::vector<Write>& a, const std::vector<Write>& b) {
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t w = 0; w < n; ++w)
@@ -35,7 +28,7 @@ StructuralResult tooComplex() { return refusedResult({RefusalReason::TooComplex,
 
 ListCheck::ListCheck(const Sheet& sheet, int curRow, int curCol, std::size_t nodeLimit)
     : circuit_(readCircuit(sheet, curRow, curCol)),
-      analyses_(analyse(circuit_)),
+      analyses_(analyseRungs(circuit_)),
       bdd_(nodeLimit),
       devices_(bdd_, contactNames(circuit_)) {
     try {

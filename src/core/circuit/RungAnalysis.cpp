@@ -1,70 +1,103 @@
 #include "circuit/RungAnalysis.h"
 
+#include <utility>
+
 namespace lp {
 
-RungNetwork::RungNetwork(const Circuit& circuit, const Rung& rung) {
-    pointOf(circuit.rail);
-    edges.reserve(rung.contacts.size());
+namespace {
+
+// Analyses rungs one after another, keeping its working memory.
+class RungAnalyser {
+public:
+    explicit RungAnalyser(const Circuit& circuit)
+        : circuit_(circuit), pointOfNet_(static_cast<std::size_t>(circuit.netCount) + 1, -1) {}
+
+    RungAnalysis analyse(const Rung& rung);
+
+private:
+    // The rung's nets as points, numbered as first met, the rail first.
+    // Slot net + 1, so that -1 (no wire) is numbered like any other net.
+    int& slot(int net) { return pointOfNet_[static_cast<std::size_t>(net + 1)]; }
+    int pointOf(int net);
+    // The feed of a lead-in met first; a term it needs goes to `a`.
+    CoilFeed feedOf(int leadIn, RungAnalysis& a);
+
+    const Circuit& circuit_;
+    std::vector<int> pointOfNet_;  // -1 outside the rung being analysed
+    std::vector<int> nets_;        // the rung's nets by point
+    std::vector<NetworkEdge> edges_;
+    std::vector<std::pair<int, CoilFeed>> byLeadIn_;
+    SeriesParallelSolver solver_;
+};
+
+int RungAnalyser::pointOf(int net) {
+    int& point = slot(net);
+    if (point < 0) {
+        point = static_cast<int>(nets_.size());
+        nets_.push_back(net);
+    }
+    return point;
+}
+
+CoilFeed RungAnalyser::feedOf(int leadIn, RungAnalysis& a) {
+    CoilFeed feed;
+    if (leadIn == circuit_.rail) {
+        feed.feed = Feed::OnRail;
+        return feed;
+    }
+    const int point = leadIn < 0 ? -1 : slot(leadIn);
+    // No contact of the rung touches the lead-in, or no path leads to it.
+    if (point < 0) return feed;
+    const int points = static_cast<int>(nets_.size());
+    const std::vector<NetworkEdge>& block = solver_.edgesBetween(points, edges_, 0, point);
+    if (block.empty()) return feed;
+    if (auto term = solver_.termOf(points, block, 0, point)) {
+        feed.feed = Feed::Term;
+        feed.term = static_cast<int>(a.terms.size());
+        a.terms.push_back(std::move(*term));
+    } else {
+        feed.feed = Feed::NotSeriesParallel;
+    }
+    return feed;
+}
+
+RungAnalysis RungAnalyser::analyse(const Rung& rung) {
+    RungAnalysis a;
+    nets_.clear();
+    edges_.clear();
+    byLeadIn_.clear();
+    pointOf(circuit_.rail);
     for (int i : rung.contacts) {
-        const Contact& c = circuit.contacts[static_cast<std::size_t>(i)];
-        const int a = pointOf(c.left), b = pointOf(c.right);
-        edges.push_back({a, b, i});
-        neighbours[static_cast<std::size_t>(a)].push_back(b);
-        neighbours[static_cast<std::size_t>(b)].push_back(a);
+        const Contact& c = circuit_.contacts[static_cast<std::size_t>(i)];
+        const int left = pointOf(c.left);
+        edges_.push_back({left, pointOf(c.right), i});
     }
-}
-
-int RungNetwork::pointOf(int net) {
-    const auto [it, added] = point.emplace(net, static_cast<int>(point.size()));
-    if (added) neighbours.emplace_back();
-    return it->second;
-}
-
-bool RungNetwork::reachesRail(int net) const {
-    const auto it = point.find(net);
-    if (it == point.end()) return false;
-    std::vector<bool> seen(neighbours.size(), false);
-    std::vector<int> todo{0};
-    seen[0] = true;
-    while (!todo.empty()) {
-        const int p = todo.back();
-        todo.pop_back();
-        if (p == it->second) return true;
-        for (int q : neighbours[static_cast<std::size_t>(p)])
-            if (!seen[static_cast<std::size_t>(q)]) {
-                seen[static_cast<std::size_t>(q)] = true;
-                todo.push_back(q);
-            }
-    }
-    return false;
-}
-
-RungAnalysis analyseRung(const Circuit& circuit, const Rung& rung) {
-    RungAnalysis a{RungNetwork(circuit, rung), {}, {}};
-    std::unordered_map<int, CoilFeed> byLeadIn;
+    a.coils.reserve(rung.coils.size());
     for (int k : rung.coils) {
-        const int net = circuit.coils[static_cast<std::size_t>(k)].leadIn;
-        const auto known = byLeadIn.find(net);
-        if (known != byLeadIn.end()) {
-            a.coils.push_back(known->second);
-            continue;
+        const int net = circuit_.coils[static_cast<std::size_t>(k)].leadIn;
+        const CoilFeed* known = nullptr;
+        for (const auto& [leadIn, feed] : byLeadIn_)
+            if (leadIn == net) known = &feed;
+        if (!known) {
+            byLeadIn_.emplace_back(net, feedOf(net, a));
+            known = &byLeadIn_.back().second;
         }
-        CoilFeed feed;
-        if (net == circuit.rail) {
-            feed.feed = Feed::OnRail;
-        } else if (net < 0 || !a.network.reachesRail(net)) {
-            feed.feed = Feed::Nothing;
-        } else if (auto term = decomposeSeriesParallel(a.network.pointCount(), a.network.edges, 0, a.network.point.at(net))) {
-            feed.feed = Feed::Term;
-            feed.term = static_cast<int>(a.terms.size());
-            a.terms.push_back(std::move(*term));
-        } else {
-            feed.feed = Feed::NotSeriesParallel;
-        }
-        byLeadIn.emplace(net, feed);
-        a.coils.push_back(feed);
+        a.coils.push_back(*known);
     }
+    for (int net : nets_) slot(net) = -1;
     return a;
+}
+
+}  // namespace
+
+RungAnalysis analyseRung(const Circuit& circuit, const Rung& rung) { return RungAnalyser(circuit).analyse(rung); }
+
+std::vector<RungAnalysis> analyseRungs(const Circuit& circuit) {
+    RungAnalyser analyser(circuit);
+    std::vector<RungAnalysis> analyses;
+    analyses.reserve(circuit.rungs.size());
+    for (const Rung& rung : circuit.rungs) analyses.push_back(analyser.analyse(rung));
+    return analyses;
 }
 
 }  // namespace lp

@@ -8,19 +8,35 @@
 
 namespace lp {
 
-uint8_t glyphArms(const std::string& text, bool graphicsRow) {
+namespace {
+
+// The line glyphs are all three bytes long in UTF-8: a cell's text is
+// classified by one switch on its three bytes, not by one comparison per glyph.
+constexpr uint32_t code3(std::string_view text) {
+    return static_cast<uint32_t>(static_cast<unsigned char>(text[0])) << 16 |
+           static_cast<uint32_t>(static_cast<unsigned char>(text[1])) << 8 |
+           static_cast<uint32_t>(static_cast<unsigned char>(text[2]));
+}
+
+}  // namespace
+
+uint8_t glyphArms(std::string_view text, bool graphicsRow) {
     using namespace arm;
-    if (text == glyph::v) return N | S;
+    if (text.size() != 3) return 0;
+    const uint32_t code = code3(text);
+    if (code == code3(glyph::v)) return N | S;
     if (!graphicsRow) return 0;
-    if (text == glyph::h) return W | E;
-    if (text == glyph::vr) return N | S | E;
-    if (text == glyph::vl) return N | S | W;
-    if (text == glyph::ul) return N | W;
-    if (text == glyph::ur) return N | E;
-    if (text == glyph::hu) return N | W | E;
-    if (text == glyph::hd) return S | W | E;
-    if (text == glyph::cross) return N | S | W | E;
-    return 0;
+    switch (code) {
+    case code3(glyph::h): return W | E;
+    case code3(glyph::vr): return N | S | E;
+    case code3(glyph::vl): return N | S | W;
+    case code3(glyph::ul): return N | W;
+    case code3(glyph::ur): return N | E;
+    case code3(glyph::hu): return N | W | E;
+    case code3(glyph::hd): return S | W | E;
+    case code3(glyph::cross): return N | S | W | E;
+    default: return 0;
+    }
 }
 
 bool isContactAt(const Sheet& sheet, int row, int slot) {

@@ -2,7 +2,7 @@
 // What each cell of the sheet is as a piece of the circuit: the arms of a
 // line glyph, the plates and the switch of a contact, the coil.
 #include <cstdint>
-#include <string>
+#include <string_view>
 
 namespace lp {
 
@@ -23,7 +23,7 @@ inline constexpr int kLeftRailCol = 1;
 // The arms of a line glyph in a graphics row ("━" W E, "┃" N S, "┣" N S E,
 // "┫" N S W, "┛" N W, "┗" N E, "┻" N W E, "┳" S W E, "╋" N S W E); 0 for any
 // other text. In a name row only "┃" is wire.
-uint8_t glyphArms(const std::string& text, bool graphicsRow);
+uint8_t glyphArms(std::string_view text, bool graphicsRow);
 
 // Graphics rows are the even rows.
 inline bool isGraphicsRow(int row) { return row % 2 == 0; }
