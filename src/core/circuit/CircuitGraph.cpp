@@ -1,6 +1,7 @@
 #include "circuit/CircuitGraph.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <numeric>
 #include <tuple>
@@ -25,7 +26,13 @@ std::size_t at(int row, int col) {
 // little memory to set up and to walk.
 class UnionFind {
 public:
-    explicit UnionFind(std::size_t n) : parent_(n) { std::iota(parent_.begin(), parent_.end(), uint32_t{0}); }
+    UnionFind() = default;
+    explicit UnionFind(std::size_t n) { reset(n); }
+    // n singletons, the memory kept from before reused.
+    void reset(std::size_t n) {
+        parent_.resize(n);
+        std::iota(parent_.begin(), parent_.end(), uint32_t{0});
+    }
     std::size_t find(std::size_t x) {
         uint32_t i = static_cast<uint32_t>(x);
         while (parent_[i] != i) {
@@ -44,42 +51,61 @@ private:
     std::vector<uint32_t> parent_;
 };
 
-// Arms of every cell, contacts found on the way.
-std::vector<uint8_t> readPieces(const Sheet& sheet, std::vector<Contact>& contacts) {
-    std::vector<uint8_t> arms(kCells, 0);
-    for (int row = kFirstRow; row <= kLastRow; ++row) {
-        const bool graphics = isGraphicsRow(row);
-        for (int col = kFirstCol; col <= kLastCol; ++col) arms[at(row, col)] = glyphArms(sheet.cell(row, col), graphics);
-        if (!graphics) continue;
-        for (int slot = 1; slot + 3 <= kLastCol; slot += 5) {
-            if (!isContactAt(sheet, row, slot)) continue;
-            arms[at(row, slot + 1)] = arm::W | kPlate;
-            arms[at(row, slot + 2)] = 0;
-            arms[at(row, slot + 3)] = arm::E | kPlate;
-            Contact c;
-            c.row = row;
-            c.slot = slot;
-            c.name = sheet.cell(row - 1, slot + 1);
-            c.normallyClosed = sheet.cell(row, slot + 2) == glyph::slash;
-            contacts.push_back(std::move(c));
-        }
-    }
-    return arms;
+// The tables over every cell of the sheet, a few hundred kilobytes. Each
+// thread keeps its own from one reading to the next: made anew for every
+// conversion, they were handed back to the system and faulted in again each
+// time, which cost a tenth of a conversion.
+struct CellTables {
+    std::vector<uint8_t> arms;  // of every cell
+    UnionFind cells;            // the cells and, last, the rail
+    std::vector<int> netOfRoot;
+};
+
+CellTables& cellTables() {
+    thread_local CellTables tables;
+    return tables;
 }
 
-// Joins neighbouring cells. Sideways both arms must meet; up and down one
-// arm is enough, since the editor's upward walks join the glyph they stop
-// at even where it shows no arm back.
-void joinCells(const std::vector<uint8_t>& arms, UnionFind& cells, std::size_t railNode) {
+// Reads the sheet row by row: the arms of every cell, the contacts, and the
+// cells joined to their neighbours on the left and above. Sideways both
+// arms must meet; up and down one arm is enough, since the editor's upward
+// walks join the glyph they stop at even where it shows no arm back.
+// Every wire cell of column 1 joins `railNode`.
+void readWires(const Sheet& sheet, std::vector<uint8_t>& arms, UnionFind& cells, std::size_t railNode,
+               std::vector<Contact>& contacts) {
+    std::array<CellKind, kColCount> kinds{};
     for (int row = kFirstRow; row <= kLastRow; ++row) {
+        const bool graphics = isGraphicsRow(row);
+        const std::size_t start = at(row, kFirstCol);
         for (int col = kFirstCol; col <= kLastCol; ++col) {
-            const uint8_t a = arms[at(row, col)];
+            const std::size_t c = static_cast<std::size_t>(col - kFirstCol);
+            kinds[c] = cellKind(sheet.cell(row, col));
+            arms[start + c] = armsOf(kinds[c], graphics);
+        }
+        if (graphics) {
+            for (int slot = 1; slot + 3 <= kLastCol; slot += 5) {
+                const std::size_t s = static_cast<std::size_t>(slot - kFirstCol);
+                if (!isContact(kinds[s + 1], kinds[s + 2], kinds[s + 3])) continue;
+                arms[start + s + 1] = arm::W | kPlate;
+                arms[start + s + 2] = 0;
+                arms[start + s + 3] = arm::E | kPlate;
+                Contact contact;
+                contact.row = row;
+                contact.slot = slot;
+                contact.name = sheet.cell(row - 1, slot + 1);
+                contact.normallyClosed = kinds[s + 2] == CellKind::Slash;
+                contacts.push_back(std::move(contact));
+            }
+        }
+        for (int col = kFirstCol; col <= kLastCol; ++col) {
+            const std::size_t i = start + static_cast<std::size_t>(col - kFirstCol);
+            const uint8_t a = arms[i];
             if (!a) continue;
-            if (col == kLeftRailCol) cells.unite(at(row, col), railNode);
-            if (col < kLastCol && (a & arm::E) && (arms[at(row, col + 1)] & arm::W)) cells.unite(at(row, col), at(row, col + 1));
-            if (row < kLastRow && !(a & kPlate)) {
-                const uint8_t b = arms[at(row + 1, col)];
-                if (b && !(b & kPlate) && ((a & arm::S) || (b & arm::N))) cells.unite(at(row, col), at(row + 1, col));
+            if (col == kLeftRailCol) cells.unite(i, railNode);
+            if (col > kFirstCol && (a & arm::W) && (arms[i - 1] & arm::E)) cells.unite(i, i - 1);
+            if (row > kFirstRow && !(a & kPlate)) {
+                const uint8_t above = arms[i - kColCount];
+                if (above && !(above & kPlate) && ((above & arm::S) || (a & arm::N))) cells.unite(i, i - kColCount);
             }
         }
     }
@@ -89,13 +115,17 @@ void joinCells(const std::vector<uint8_t>& arms, UnionFind& cells, std::size_t r
 
 Circuit readCircuit(const Sheet& sheet, int curRow, int curCol) {
     Circuit circuit;
-    const std::vector<uint8_t> arms = readPieces(sheet, circuit.contacts);
+    CellTables& tables = cellTables();
+    std::vector<uint8_t>& arms = tables.arms;
+    UnionFind& cells = tables.cells;
     const std::size_t railNode = kCells;
-    UnionFind cells(kCells + 1);
-    joinCells(arms, cells, railNode);
+    arms.assign(kCells, 0);
+    cells.reset(kCells + 1);
+    readWires(sheet, arms, cells, railNode, circuit.contacts);
 
     // Number the nets, the rail first.
-    std::vector<int> netOfRoot(kCells + 1, -1);
+    std::vector<int>& netOfRoot = tables.netOfRoot;
+    netOfRoot.assign(kCells + 1, -1);
     netOfRoot[cells.find(railNode)] = circuit.netCount++;
     circuit.rail = 0;
     auto netOf = [&](int row, int col) -> int {

@@ -59,6 +59,9 @@ std::string lineText(const Instruction& instruction) {
 
 ParsedList parseList(std::string_view text) {
     ParsedList parsed;
+    std::size_t lineEnds = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string_view::npos; at = text.find("\r\n", at + 2)) ++lineEnds;
+    parsed.lines.reserve(lineEnds);
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t end = text.find("\r\n", start);

@@ -43,8 +43,7 @@ const DrawingRun& ListCheck::composedDrawing() {
     return *composed_;
 }
 
-std::optional<std::size_t> ListCheck::firstDifference(const std::vector<Instruction>& lines) {
-    const ListRun quick = runList(lines, devices_, Reading::Versioned);
+std::optional<std::size_t> ListCheck::firstDifference(const std::vector<Instruction>& lines, const ListRun& quick) {
     if (!firstMismatch(quick.writes, versioned_.writes)) return std::nullopt;
     return firstMismatch(runList(lines, devices_, Reading::Composed).writes, composedDrawing().writes);
 }
@@ -58,7 +57,7 @@ CheckResult ListCheck::check(std::string_view list) {
         if (run.fault != ListFault::None) return {CheckVerdict::Malformed, run.fault, run.faultLine};
         if (run.endsWithEnd != circuit_.endAtCursor)
             return {CheckVerdict::EndMismatch, ListFault::None, parsed.lines.size()};
-        if (const auto w = firstDifference(parsed.lines))
+        if (const auto w = firstDifference(parsed.lines, run))
             return {CheckVerdict::WritesDiffer, ListFault::None, run.lineOfWrite[*w] + 1};
         if (run.writes.size() < versioned_.writes.size())
             return {CheckVerdict::WritesDiffer, ListFault::None, parsed.lines.size()};
@@ -79,7 +78,7 @@ StructuralResult ListCheck::structuralList() {
         // copy of a shared part that reads a coil the rung has just written
         // can differ from the drawing, where every coil of a rung sees the
         // values from before the rung.
-        if (const auto w = firstDifference(built.lines)) {
+        if (const auto w = firstDifference(built.lines, runList(built.lines, devices_, Reading::Versioned))) {
             const Rung& rung = circuit_.rungs[static_cast<std::size_t>(versioned_.rungOfWrite[*w])];
             return refusedResult({RefusalReason::RereadsOwnCoil, rung.row, {}});
         }
@@ -105,6 +104,10 @@ StructuralResult buildStructuralList(const Sheet& sheet, int curRow, int curCol)
 ConversionOutcome settleConversion(const Sheet& sheet, int curRow, int curCol, std::string_view scanList,
                                    bool scanFinished) {
     ListCheck check(sheet, curRow, curCol);
+    return settleConversion(check, scanList, scanFinished);
+}
+
+ConversionOutcome settleConversion(ListCheck& check, std::string_view scanList, bool scanFinished) {
     ConversionOutcome outcome;
     if (scanFinished && check.matches(scanList)) {
         outcome.source = ConversionOutcome::Source::Scan;

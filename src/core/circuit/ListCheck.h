@@ -60,7 +60,8 @@ public:
 private:
     // The index of the first write in which `lines` and the drawing differ,
     // among the writes both make; nothing when they agree on all of them.
-    std::optional<std::size_t> firstDifference(const std::vector<Instruction>& lines);
+    // `quick` is the run of `lines` in the versioned reading.
+    std::optional<std::size_t> firstDifference(const std::vector<Instruction>& lines, const ListRun& quick);
     const DrawingRun& composedDrawing();
 
     Circuit circuit_;
@@ -95,5 +96,7 @@ struct ConversionOutcome {
 // list then counts as failing, and no message of its own is shown.
 ConversionOutcome settleConversion(const Sheet& sheet, int curRow, int curCol, std::string_view scanList,
                                    bool scanFinished);
+// The same against a drawing already read.
+ConversionOutcome settleConversion(ListCheck& check, std::string_view scanList, bool scanFinished);
 
 }  // namespace lp

@@ -207,9 +207,10 @@ SpTerm SeriesParallelSolver::build(int piece, bool reversed) const {
         return term;
     }
     appendParts({piece, reversed}, p.kind, term.parts);
+    // Branches share no contact, so their first contacts all differ and
+    // the order is the same whichever sort makes it.
     if (p.kind == SpTerm::Kind::Parallel)
-        std::stable_sort(term.parts.begin(), term.parts.end(),
-                         [](const SpTerm& x, const SpTerm& y) { return x.first < y.first; });
+        std::sort(term.parts.begin(), term.parts.end(), [](const SpTerm& x, const SpTerm& y) { return x.first < y.first; });
     term.first = term.parts.front().first;
     for (const SpTerm& s : term.parts) term.first = std::min(term.first, s.first);
     return term;

@@ -8,43 +8,9 @@
 
 namespace lp {
 
-namespace {
-
-// The line glyphs are all three bytes long in UTF-8: a cell's text is
-// classified by one switch on its three bytes, not by one comparison per glyph.
-constexpr uint32_t code3(std::string_view text) {
-    return static_cast<uint32_t>(static_cast<unsigned char>(text[0])) << 16 |
-           static_cast<uint32_t>(static_cast<unsigned char>(text[1])) << 8 |
-           static_cast<uint32_t>(static_cast<unsigned char>(text[2]));
-}
-
-}  // namespace
-
-uint8_t glyphArms(std::string_view text, bool graphicsRow) {
-    using namespace arm;
-    if (text.size() != 3) return 0;
-    const uint32_t code = code3(text);
-    if (code == code3(glyph::v)) return N | S;
-    if (!graphicsRow) return 0;
-    switch (code) {
-    case code3(glyph::h): return W | E;
-    case code3(glyph::vr): return N | S | E;
-    case code3(glyph::vl): return N | S | W;
-    case code3(glyph::ul): return N | W;
-    case code3(glyph::ur): return N | E;
-    case code3(glyph::hu): return N | W | E;
-    case code3(glyph::hd): return S | W | E;
-    case code3(glyph::cross): return N | S | W | E;
-    default: return 0;
-    }
-}
-
 bool isContactAt(const Sheet& sheet, int row, int slot) {
-    const std::string& left = sheet.cell(row, slot + 1);
-    const std::string& type = sheet.cell(row, slot + 2);
-    const std::string& right = sheet.cell(row, slot + 3);
-    return (left == glyph::plateL || left == glyph::vl) && (type == glyph::blank || type == glyph::slash) &&
-           (right == glyph::plateR || right == glyph::vr);
+    return isContact(cellKind(sheet.cell(row, slot + 1)), cellKind(sheet.cell(row, slot + 2)),
+                     cellKind(sheet.cell(row, slot + 3)));
 }
 
 bool isCoilAt(const Sheet& sheet, int row) {

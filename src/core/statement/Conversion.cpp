@@ -20,20 +20,29 @@ std::size_t stackBytesFor(int nestingLimit) {
     return std::max(atLeast, static_cast<std::size_t>(std::max(nestingLimit, 0)) * perCall + margin);
 }
 
+// The whole scan: Procedure from (2, 1).
+void scanSheet(Ladder& ladder, int nestingLimit, ScanOutcome& outcome) {
+    ScanContext context(ladder, nestingLimit);
+    int16_t row = 2;
+    int16_t col = 1;
+    try {
+        Procedure(context, row, col);
+    } catch (const ScanTooDeep&) {
+        outcome = ScanOutcome::TooDeep;
+    }
+}
+
 }  // namespace
 
 ScanOutcome runScan(Ladder& ladder, int nestingLimit) {
     ScanOutcome outcome = ScanOutcome::Finished;
-    runOnLargeStack(stackBytesFor(nestingLimit), [&] {
-        ScanContext context(ladder, nestingLimit);
-        int16_t row = 2;
-        int16_t col = 1;
-        try {
-            Procedure(context, row, col);
-        } catch (const ScanTooDeep&) {
-            outcome = ScanOutcome::TooDeep;
-        }
-    });
+    runOnLargeStack(stackBytesFor(nestingLimit), [&] { scanSheet(ladder, nestingLimit, outcome); });
+    return outcome;
+}
+
+ScanOutcome runScan(Ladder& ladder, const std::function<void()>& alongside, int nestingLimit) {
+    ScanOutcome outcome = ScanOutcome::Finished;
+    runOnLargeStack(stackBytesFor(nestingLimit), [&] { scanSheet(ladder, nestingLimit, outcome); }, alongside);
     return outcome;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The conversion behind "转换": the rung scan over the whole sheet, and what
 // the window shows afterwards.
+#include <functional>
+
 #include "statement/ScanContext.h"
 
 namespace lp {
@@ -20,6 +22,10 @@ enum class ScanOutcome {
 // when no thread can be started; anything else the scan throws is thrown
 // again on the calling thread.
 ScanOutcome runScan(Ladder& ladder, int nestingLimit = kScanNestingLimit);
+
+// The same, running `alongside` on the calling thread while the scan runs
+// (see runOnLargeStack). `alongside` must not touch what the scan writes.
+ScanOutcome runScan(Ladder& ladder, const std::function<void()>& alongside, int nestingLimit = kScanNestingLimit);
 
 // The bottom row's export state, changed in this order: hide Command13,
 // hide Command14, show Command19, enable Command12, enable Command19, show

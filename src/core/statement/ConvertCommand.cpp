@@ -1,3 +1,4 @@
+#include <optional>
 #include <system_error>
 
 #include "circuit/ListCheck.h"
@@ -13,14 +14,19 @@ namespace lp {
 // circuit takes its place; where no list can be written, the user is told
 // which rung and why, and the sheet is left as before the conversion.
 void Command13_Click(Ladder& ladder) {
+    // While the scan runs on its own thread, this one reads the drawing as a
+    // circuit for the proof: the scan writes only StatementList and the
+    // marks, the reading only reads cells.
+    std::optional<ListCheck> check;
+    const auto readDrawing = [&] { check.emplace(ladder.sheet, ladder.state.CurRow, ladder.state.CurCol); };
     bool finished = false;
     try {
-        finished = runScan(ladder) == ScanOutcome::Finished;
+        finished = runScan(ladder, readDrawing) == ScanOutcome::Finished;
     } catch (const std::system_error&) {
         // No thread to run the scan on: its list counts as failing.
     }
-    const ConversionOutcome outcome =
-        settleConversion(ladder.sheet, ladder.state.CurRow, ladder.state.CurCol, ladder.StatementList, finished);
+    if (!check) readDrawing();
+    const ConversionOutcome outcome = settleConversion(*check, ladder.StatementList, finished);
     switch (outcome.source) {
     case ConversionOutcome::Source::Scan:
         break;

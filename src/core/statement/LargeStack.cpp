@@ -84,18 +84,25 @@ KeptStack& keptStack() {
     return kept;
 }
 
-// Starts the thread with `attr` and waits for it.
-void runThread(pthread_attr_t& attr, Job& job) {
+// Starts the thread with `attr`, runs `alongside` meanwhile, and waits for the thread.
+void runThread(pthread_attr_t& attr, Job& job, const std::function<void()>* alongside) {
     pthread_t thread;
     const int rc = pthread_create(&thread, &attr, runJob, &job);
     pthread_attr_destroy(&attr);
     check(rc, "starting the conversion thread");
+    std::exception_ptr alongsideError;
+    if (alongside) {
+        try {
+            (*alongside)();
+        } catch (...) {
+            alongsideError = std::current_exception();
+        }
+    }
     check(pthread_join(thread, nullptr), "pthread_join");
+    if (alongsideError) std::rethrow_exception(alongsideError);
 }
 
-}  // namespace
-
-void runOnLargeStack(std::size_t stackBytes, const std::function<void()>& work) {
+void run(std::size_t stackBytes, const std::function<void()>& work, const std::function<void()>* alongside) {
     Job job{&work, nullptr};
     pthread_attr_t attr;
     check(pthread_attr_init(&attr), "pthread_attr_init");
@@ -104,7 +111,7 @@ void runOnLargeStack(std::size_t stackBytes, const std::function<void()>& work) 
     // itself runs on a large stack), this run gets a stack of its own.
     std::unique_lock lock(kept.mutex, std::try_to_lock);
     if (lock.owns_lock() && kept.reserve(stackBytes) && pthread_attr_setstack(&attr, kept.stack(), kept.bytes()) == 0) {
-        runThread(attr, job);
+        runThread(attr, job, alongside);
         kept.trim();
     } else {
         if (lock.owns_lock()) lock.unlock();
@@ -113,9 +120,17 @@ void runOnLargeStack(std::size_t stackBytes, const std::function<void()>& work) 
             pthread_attr_destroy(&attr);
             check(rc, "starting the conversion thread");
         }
-        runThread(attr, job);
+        runThread(attr, job, alongside);
     }
     if (job.error) std::rethrow_exception(job.error);
+}
+
+}  // namespace
+
+void runOnLargeStack(std::size_t stackBytes, const std::function<void()>& work) { run(stackBytes, work, nullptr); }
+
+void runOnLargeStack(std::size_t stackBytes, const std::function<void()>& work, const std::function<void()>& alongside) {
+    run(stackBytes, work, &alongside);
 }
 
 }  // namespace lp

@@ -12,4 +12,10 @@ namespace lp {
 // thread cannot be started.
 void runOnLargeStack(std::size_t stackBytes, const std::function<void()>& work);
 
+// The same, running `alongside` on the calling thread while `work` runs, so
+// that the caller does not sit idle. Returns when both are done. When the
+// thread cannot be started, throws std::system_error without running
+// `alongside`. When both throw, what `alongside` threw is thrown.
+void runOnLargeStack(std::size_t stackBytes, const std::function<void()>& work, const std::function<void()>& alongside);
+
 }  // namespace lp
