@@ -7,7 +7,9 @@
 #                               corpus; new inputs go to the build folder,
 #                               crashing ones to FUZZ_BUILD_DIR/fuzz/crash-*
 #   scripts/fuzz.sh --merge     fold what the runs found into fuzz/corpus,
-#                               keeping the fewest files that cover it all
+#                               keeping the fewest files that reach every
+#                               edge reached (hit counts and comparisons are
+#                               left out, so that the kept corpus stays small)
 #   scripts/fuzz.sh --build-only
 # A crashing input belongs in fuzz/regressions once the fault is mended.
 set -euo pipefail
@@ -33,7 +35,7 @@ case "${1:-60}" in
     ;;
   --merge)
     fresh="$(mktemp -d)"
-    "$FUZZER" -set_cover_merge=1 -max_len=1024 "$fresh" "$ROOT/fuzz/corpus" "$WORK"
+    "$FUZZER" -set_cover_merge=1 -use_counters=0 -use_cmp=0 -max_len=1024 "$fresh" "$ROOT/fuzz/corpus" "$WORK"
     find "$ROOT/fuzz/corpus" -type f -delete
     cp "$fresh"/* "$ROOT/fuzz/corpus/"
     rm -rf "$fresh"
