@@ -51,10 +51,9 @@ private:
     std::vector<uint32_t> parent_;
 };
 
-// The tables over every cell of the sheet, a few hundred kilobytes. Each
-// thread keeps its own from one reading to the next: made anew for every
-// conversion, they were handed back to the system and faulted in again each
-// time, which cost a tenth of a conversion.
+// The tables over every cell of the sheet, some 170 KB. Each thread keeps
+// its own from one reading to the next: made anew for every conversion,
+// they went back to the system at its end and had to be faulted in again.
 struct CellTables {
     std::vector<uint8_t> arms;  // of every cell
     UnionFind cells;            // the cells and, last, the rail
@@ -77,12 +76,16 @@ void readWires(const Sheet& sheet, std::vector<uint8_t>& arms, UnionFind& cells,
     for (int row = kFirstRow; row <= kLastRow; ++row) {
         const bool graphics = isGraphicsRow(row);
         const std::size_t start = at(row, kFirstCol);
-        for (int col = kFirstCol; col <= kLastCol; ++col) {
-            const std::size_t c = static_cast<std::size_t>(col - kFirstCol);
-            kinds[c] = cellKind(sheet.cell(row, col));
-            arms[start + c] = armsOf(kinds[c], graphics);
-        }
-        if (graphics) {
+        if (!graphics) {
+            // In a name row only "┃" is wire, and no contact lies there.
+            for (int col = kFirstCol; col <= kLastCol; ++col)
+                if (sheet.cell(row, col) == glyph::v) arms[start + static_cast<std::size_t>(col - kFirstCol)] = arm::N | arm::S;
+        } else {
+            for (int col = kFirstCol; col <= kLastCol; ++col) {
+                const std::size_t c = static_cast<std::size_t>(col - kFirstCol);
+                kinds[c] = cellKind(sheet.cell(row, col));
+                arms[start + c] = armsOf(kinds[c], true);
+            }
             for (int slot = 1; slot + 3 <= kLastCol; slot += 5) {
                 const std::size_t s = static_cast<std::size_t>(slot - kFirstCol);
                 if (!isContact(kinds[s + 1], kinds[s + 2], kinds[s + 3])) continue;
