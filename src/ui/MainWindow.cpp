@@ -88,14 +88,14 @@ void MainWindow::createControls() {
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
-    for (const ButtonSpec& spec : buttonSpecs()) {
-        QWidget* parent = spec.inPicture2 ? static_cast<QWidget*>(picture2_) : this;
-        auto* button = new QPushButton(QString::fromUtf8(spec.caption), parent);
-        button->setObjectName(QStringLiteral("Command%1").arg(spec.number));
-        button->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
-        button->setFont(buttonFont(spec.font));
+    for (const ButtonSpec& layout : buttonSpecs()) {
+        QWidget* parent = layout.inPicture2 ? static_cast<QWidget*>(picture2_) : this;
+        auto* button = new QPushButton(QString::fromUtf8(layout.caption), parent);
+        button->setObjectName(QStringLiteral("Command%1").arg(layout.number));
+        button->setGeometry(twipsRect(layout.left, layout.top, layout.width, layout.height));
+        button->setFont(buttonFont(layout.font));
         button->setAutoDefault(false);
-        const int n = spec.number;
+        const int n = layout.number;
         connect(button, &QPushButton::clicked, this, [this, n] { pressCommand(n); });
         commands_[static_cast<std::size_t>(n)] = button;
     }
