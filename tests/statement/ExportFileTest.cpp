@@ -232,6 +232,16 @@ TEST(DocumentsFolder, ReadsUserDirsFromTheConfigFolderGiven) {
     EXPECT_EQ(documentsFolder(home.path(), "relative/config"), home.path());
 }
 
+TEST(DocumentsFolder, IsTheUsualDocumentsFolderWhenNothingIsConfigured) {
+    TempFolder home;
+    std::filesystem::create_directories(home / "Documents");
+    EXPECT_EQ(documentsFolder(home.path(), ""), home / "Documents");
+    // A configured folder that is missing does not fall back to it.
+    std::filesystem::create_directories(home / ".config");
+    writeBytes(home / ".config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/文档\"\n");
+    EXPECT_EQ(documentsFolder(home.path(), ""), home.path());
+}
+
 TEST(DocumentsFolder, IsTheHomeFolderWhenThereIsNone) {
     TempFolder home;
     EXPECT_EQ(documentsFolder(home.path(), ""), home.path());  // no user-dirs.dirs
@@ -246,7 +256,8 @@ TEST(DocumentsFolder, IsTheHomeFolderWhenThereIsNone) {
     std::filesystem::create_directories(home / "Documents");
     writeBytes(home / ".config/user-dirs.dirs",
                "#XDG_DOCUMENTS_DIR=\"$HOME/Documents\"\nXDG_DOCUMENTS_DIR=\"Documents\"\n");
-    EXPECT_EQ(documentsFolder(home.path(), ""), home.path());  // commented out, or relative
+    // Commented out, or relative: nothing is configured, so the usual folder.
+    EXPECT_EQ(documentsFolder(home.path(), ""), home / "Documents");
 }
 
 class Environment {

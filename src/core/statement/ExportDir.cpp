@@ -82,7 +82,9 @@ std::string documentsFolder(const std::string& home, const std::string& configHo
     std::string line;
     while (std::getline(dirs, line))
         if (auto entry = documentsEntry(line, home)) documents = entry;  // the last one counts
-    if (documents && isFolder(*documents)) return *documents;
+    if (documents) return isFolder(*documents) ? *documents : home;
+    // Nothing configured: the usual "Documents" folder when there is one.
+    if (isFolder(home + "/Documents")) return home + "/Documents";
     return home;
 }
 
