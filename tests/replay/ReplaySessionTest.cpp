@@ -87,6 +87,34 @@ TEST(ReplayScript, AHugeLineIsRefusedNotCrashedOn) {
     EXPECT_EQ(r.err, "error: line 1: the line is longer than 1 MiB\n");
 }
 
+// An endless stream of one byte with no line break, as /dev/zero gives.
+class EndlessBytes : public std::streambuf {
+public:
+    EndlessBytes() { setg(block_, block_, block_ + sizeof block_); }
+
+protected:
+    int_type underflow() override {
+        setg(block_, block_, block_ + sizeof block_);
+        return traits_type::to_int_type(block_[0]);
+    }
+
+private:
+    char block_[4096] = {};
+};
+
+TEST(ReplayScript, AnEndlessLineIsRefusedWithoutReadingItAll) {
+    EndlessBytes bytes;
+    std::istream in(&bytes);
+    std::ostringstream out, err;
+    EXPECT_EQ(runReplay(in, out, err, ReplayOptions{}), 2);
+    EXPECT_EQ(err.str(), "error: line 1: the line is longer than 1 MiB\n");
+}
+
+TEST(ReplayScript, ALineOfExactlyTheLimitIsRead) {
+    const ReplayRun r = replay("text " + std::string((1u << 20) - 5, 'a') + "\r\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+}
+
 TEST(Utf8, AcceptsWellFormedAndRejectsMalformedSequences) {
     EXPECT_TRUE(isValidUtf8("X01 梯形图 ┣━ 𠀀"));
     EXPECT_TRUE(isValidUtf8(std::string_view("\0", 1)));

@@ -1,5 +1,6 @@
 #include "ReplaySession.h"
 
+#include <exception>
 #include <optional>
 
 #include "ReplayUserInterface.h"
@@ -17,6 +18,31 @@ constexpr std::size_t kMaxLine = 1 << 20;
 struct LineError {
     std::string message;
 };
+
+enum class LineRead { Line, TooLong, End };
+
+// Reads one line (without its '\n'), never holding more than `limit` bytes
+// of it: a longer line is reported as such, whatever follows.
+LineRead readLine(std::istream& in, std::string& line, std::size_t limit) {
+    line.clear();
+    std::streambuf* buf = in.rdbuf();
+    for (;;) {
+        int c;
+        try {
+            c = buf->sbumpc();
+        } catch (const std::exception&) {  // e.g. a folder given as the script
+            in.setstate(std::ios::badbit);
+            return LineRead::End;
+        }
+        if (c == std::char_traits<char>::eof()) {
+            in.setstate(std::ios::eofbit);
+            return line.empty() ? LineRead::End : LineRead::Line;
+        }
+        if (c == '\n') return LineRead::Line;
+        if (line.size() >= limit) return LineRead::TooLong;
+        line += static_cast<char>(c);
+    }
+}
 
 std::optional<int> parseButton(const std::string& arg) {
     if (arg.empty() || arg.size() > 2) return std::nullopt;
@@ -59,12 +85,15 @@ int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const 
 
     std::string line;
     long lineNo = 0;
-    while (std::getline(script, line)) {
+    for (;;) {
+        const LineRead read = readLine(script, line, kMaxLine + 1);  // room for a trailing CR
+        if (read == LineRead::End) break;
         ++lineNo;
         const std::string where = "error: line " + std::to_string(lineNo) + ": ";
         try {
-            if (line.size() > kMaxLine) throw LineError{"the line is longer than 1 MiB"};
+            if (read == LineRead::TooLong) throw LineError{"the line is longer than 1 MiB"};
             if (!line.empty() && line.back() == '\r') line.pop_back();
+            if (line.size() > kMaxLine) throw LineError{"the line is longer than 1 MiB"};
             if (!isValidUtf8(line)) throw LineError{"the line is not valid UTF-8"};
             if (line.empty() || line[0] == '#') continue;
 
