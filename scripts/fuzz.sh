@@ -18,7 +18,7 @@ FUZZ_BUILD_DIR="${FUZZ_BUILD_DIR:-$ROOT/build-fuzz}"
 JOBS="$(nproc 2>/dev/null || echo 2)"
 
 CXX=clang++ cmake -S "$ROOT" -B "$FUZZ_BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DLADDERPAD_BUILD_FUZZ=ON -DLADDERPAD_BUILD_UI=OFF -DLADDERPAD_BUILD_TESTS=OFF \
+  -DLADDERPAD_BUILD_FUZZ=ON -DLADDERPAD_BUILD_QT=OFF -DLADDERPAD_BUILD_TESTS=OFF \
   -DLADDERPAD_FUZZ_SECONDS="${FUZZ_SECONDS:-60}" \
   "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" \
   >/dev/null

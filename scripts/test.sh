@@ -16,7 +16,7 @@ echo "== Release build: the whole test suite"
 echo "== Sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer): the core and its tests"
 ASAN_BUILD_DIR="${ASAN_BUILD_DIR:-$ROOT/build-asan}"
 cmake -S "$ROOT" -B "$ASAN_BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLADDERPAD_SANITIZE=ON \
-  -DLADDERPAD_BUILD_UI=OFF >/dev/null
+  -DLADDERPAD_BUILD_QT=OFF >/dev/null
 cmake --build "$ASAN_BUILD_DIR" -j "$JOBS"
 (cd "$ASAN_BUILD_DIR" &&
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \

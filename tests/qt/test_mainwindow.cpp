@@ -1,6 +1,7 @@
 // The main window: its controls as created, the start states, Form_Activate
 // running once, each press mirrored from the core, Text1 both ways, and the
 // ways out.
+#include <QMenuBar>
 #include <QFile>
 #include <QFontInfo>
 #include <QTemporaryDir>
@@ -73,7 +74,10 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("梯形图编辑器"));
         QVERIFY(!w.windowIcon().isNull());
         QCOMPARE(MainWindow::restoredClientSize(), QSize(792, 573));
-        QCOMPARE(w.size(), QSize(792, 573));
+        QCOMPARE(w.clientArea()->size(), QSize(792, 573));
+        // The menu bar sits above the client area, which keeps every control.
+        QCOMPARE(w.clientArea()->y(), w.menuBar()->height());
+        QCOMPARE(w.size(), QSize(792, 573 + w.menuBar()->height()));
     }
 
     void startStatesOfPaletteAndBottomRow() {
@@ -130,7 +134,7 @@ private slots:
         QCOMPARE(w.Command(14)->geometry(), QRect(888, 680, 113, 33));
         QCOMPARE(w.Command(19)->geometry(), QRect(728, 680, 185, 33));
         QCOMPARE(w.Command(20)->geometry(), QRect(920, 680, 81, 33));
-        QCOMPARE(w.Command(13)->parentWidget(), &w);
+        QCOMPARE(w.Command(13)->parentWidget(), w.clientArea());
     }
 
     void picture1IsDockedLeftOverTheFullHeight() {
@@ -138,7 +142,7 @@ private slots:
         w.show();
         for (QSize size : {QSize(1400, 900), QSize(600, 300), QSize(792, 573)}) {
             w.resize(size);
-            QCOMPARE(w.Picture1()->geometry(), QRect(0, 0, 721, size.height()));
+            QCOMPARE(w.Picture1()->geometry(), QRect(0, 0, 721, size.height() - w.menuBar()->height()));
             // Nothing else moves.
             QCOMPARE(w.Picture2()->geometry(), QRect(728, 8, 281, 398));
         }

@@ -7,13 +7,18 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 #include <QWidget>
 
 #include "QtUserInterface.h"
+#include "app/Menus.h"
 #include "sheet/Ladder.h"
 
+class QAction;
 class QFrame;
 class QLabel;
+class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -31,6 +36,12 @@ public:
     Ladder& ladder() { return ladder_; }
     QtUserInterface& userInterface() { return ui_; }
 
+    // The menu bar on top, and below it the client area that holds every
+    // control at its place in twips.
+    QMenuBar* menuBar() const { return menuBar_; }
+    QWidget* clientArea() const { return client_; }
+    QAction* menuAction(MenuCommand command) const;
+
     SheetView* Picture1() const { return picture1_; }
     QFrame* Picture2() const { return picture2_; }
     QLabel* Label1() const { return label1_; }
@@ -46,7 +57,8 @@ public:
     // A press of CommandN, as a click on it does.
     void pressCommand(int n);
 
-    // The window's restored client size (11880 x 8595 twips).
+    // The restored size of the client area below the menu bar (11880 x 8595
+    // twips).
     static QSize restoredClientSize();
 
 protected:
@@ -55,7 +67,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void createMenus();
+    void runMenuCommand(MenuCommand command);
+    void updateMenus();
     void createControls();
+    void placeClientArea();
     void setTabOrderOfControls();
     void mirrorPalette();
     void takeUserEditsOfText1();
@@ -65,6 +81,9 @@ private:
 
     QtUserInterface ui_;
     Ladder ladder_;
+    QMenuBar* menuBar_ = nullptr;
+    QWidget* client_ = nullptr;
+    std::vector<std::pair<MenuCommand, QAction*>> menuActions_;
     SheetView* picture1_ = nullptr;
     QFrame* picture2_ = nullptr;
     QLabel* label1_ = nullptr;

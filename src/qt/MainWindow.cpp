@@ -1,9 +1,14 @@
 #include "MainWindow.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -44,13 +49,15 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), ui_(this), ladder_(ui
     endProgram = [] { QCoreApplication::quit(); };
     ladder_.exportDir = defaultExportDir();
 
+    createMenus();
     createControls();
     setTabOrderOfControls();
     // The palette behind a modal box shows what the command has set so far.
     ui_.beforeModal = [this] { mirrorPalette(); };
     mirrorPalette();
 
-    resize(restoredClientSize());
+    resize(restoredClientSize() + QSize(0, menuBar_->sizeHint().height()));
+    placeClientArea();
     centreOnScreen(*this);
 }
 
@@ -62,12 +69,60 @@ QPushButton* MainWindow::Command(int n) const {
     return Palette::valid(n) ? commands_[static_cast<std::size_t>(n)] : nullptr;
 }
 
+QAction* MainWindow::menuAction(MenuCommand command) const {
+    for (const auto& [c, action] : menuActions_)
+        if (c == command) return action;
+    return nullptr;
+}
+
+void MainWindow::createMenus() {
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName(QStringLiteral("MenuBar"));
+    for (const MenuSpec& menuSpec : lp::menuBar()) {
+        QMenu* menu = menuBar_->addMenu(QString::fromUtf8(menuSpec.caption));
+        for (const MenuItemSpec& item : menuSpec.items) {
+            QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+            action->setShortcut(QKeySequence(QString::fromStdString(shortcutText(item.shortcut))));
+            action->setShortcutContext(Qt::WindowShortcut);
+            const MenuCommand command = item.command;
+            connect(action, &QAction::triggered, this, [this, command] { runMenuCommand(command); });
+            menuActions_.emplace_back(command, action);
+        }
+    }
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("ClientArea"));
+    updateMenus();
+}
+
+void MainWindow::runMenuCommand(MenuCommand command) {
+    if (running_) return;  // a command's modal box is open
+    switch (command) {
+    case MenuCommand::OpenDrawing:
+    case MenuCommand::SaveDrawing:
+    case MenuCommand::SaveDrawingAs:
+    case MenuCommand::CheckList:
+    case MenuCommand::StartSimulation:
+    case MenuCommand::StepSimulation:
+    case MenuCommand::StopSimulation:
+        break;
+    }
+    updateMenus();
+}
+
+void MainWindow::updateMenus() {
+    // Each item is enabled while its command can act.
+    for (const auto& [command, action] : menuActions_) {
+        (void)command;
+        action->setEnabled(false);
+    }
+}
+
 void MainWindow::createControls() {
-    picture1_ = new SheetView(this);
+    picture1_ = new SheetView(client_);
     picture1_->setObjectName(QStringLiteral("Picture1"));
     picture1_->setGeometry(0, 0, twipsToPixels(kPicture1Width), twipsToPixels(8595));
 
-    picture2_ = new QFrame(this);
+    picture2_ = new QFrame(client_);
     picture2_->setObjectName(QStringLiteral("Picture2"));
     picture2_->setFrameStyle(QFrame::Box | QFrame::Plain);
     picture2_->setLineWidth(1);
@@ -80,7 +135,7 @@ void MainWindow::createControls() {
     label1_->setAlignment(Qt::AlignCenter);
     label1_->setFont(windowFont(kKaiTi, 15.75, true, true));
 
-    text1_ = new QPlainTextEdit(this);
+    text1_ = new QPlainTextEdit(client_);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setGeometry(twipsRect(10920, 6120, 4215, 3975));
     text1_->setFont(windowFont(kSongTi, 14.25, false));
@@ -89,7 +144,7 @@ void MainWindow::createControls() {
     text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
     for (const ButtonSpec& layout : buttonSpecs()) {
-        QWidget* parent = layout.inPicture2 ? static_cast<QWidget*>(picture2_) : this;
+        QWidget* parent = layout.inPicture2 ? static_cast<QWidget*>(picture2_) : client_;
         auto* button = new QPushButton(QString::fromUtf8(layout.caption), parent);
         button->setObjectName(QStringLiteral("Command%1").arg(layout.number));
         button->setGeometry(twipsRect(layout.left, layout.top, layout.width, layout.height));
@@ -120,6 +175,7 @@ void MainWindow::pressCommand(int n) {
     mirrorPalette();
     showText1IfChanged();
     repaintSheet();
+    updateMenus();
     if (result == ClickResult::Exit) showAbout();
 }
 
@@ -177,8 +233,15 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    placeClientArea();
+}
+
+void MainWindow::placeClientArea() {
+    const int menuHeight = menuBar_->sizeHint().height();
+    menuBar_->setGeometry(0, 0, width(), menuHeight);
+    client_->setGeometry(0, menuHeight, width(), std::max(0, height() - menuHeight));
     // Picture1 is docked to the left edge: full height, its own width.
-    picture1_->setGeometry(0, 0, twipsToPixels(kPicture1Width), height());
+    picture1_->setGeometry(0, 0, twipsToPixels(kPicture1Width), client_->height());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -1,0 +1,43 @@
+#include "app/Menus.h"
+
+#include <array>
+
+namespace lp {
+
+namespace {
+
+constexpr Shortcut ctrl(char letter, bool shift = false) { return {true, shift, letter, 0}; }
+constexpr Shortcut key(int function, bool shift = false) { return {false, shift, 0, function}; }
+
+constexpr std::array kFileItems{
+    MenuItemSpec{MenuCommand::OpenDrawing, "打开图纸(&O)...", ctrl('O')},
+    MenuItemSpec{MenuCommand::SaveDrawing, "保存图纸(&S)", ctrl('S')},
+    MenuItemSpec{MenuCommand::SaveDrawingAs, "图纸另存为(&A)...", ctrl('S', true)},
+};
+
+constexpr std::array kRunItems{
+    MenuItemSpec{MenuCommand::CheckList, "校验语句表(&C)", key(7)},
+    MenuItemSpec{MenuCommand::StartSimulation, "开始仿真(&S)", key(5)},
+    MenuItemSpec{MenuCommand::StepSimulation, "单步(&T)", key(10)},
+    MenuItemSpec{MenuCommand::StopSimulation, "停止仿真(&E)", key(5, true)},
+};
+
+const std::array kMenus{
+    MenuSpec{"文件(&F)", kFileItems},
+    MenuSpec{"运行(&R)", kRunItems},
+};
+
+}  // namespace
+
+std::span<const MenuSpec> menuBar() { return kMenus; }
+
+std::string shortcutText(const Shortcut& shortcut) {
+    std::string text;
+    if (shortcut.ctrl) text += "Ctrl+";
+    if (shortcut.shift) text += "Shift+";
+    if (shortcut.letter) text += shortcut.letter;
+    if (shortcut.function) text += "F" + std::to_string(shortcut.function);
+    return text;
+}
+
+}  // namespace lp
