@@ -75,11 +75,15 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && watched->isWidgetType()) {
-            auto* dialog = static_cast<QWidget*>(watched);
+        if (!watched->isWidgetType()) return false;
+        auto* dialog = static_cast<QWidget*>(watched);
+        // A window manager may not focus a toolbar of its own accord: once
+        // mapped, and again when a message box it showed has closed, the
+        // dialog asks for the focus, as a dialog gets it.
+        if (event->type() == QEvent::Show) {
             writeX11Hints(*dialog);
-            // A window manager may not focus a toolbar of its own accord:
-            // once mapped, the dialog asks for the focus, as a dialog gets.
+            QMetaObject::invokeMethod(dialog, [dialog] { dialog->activateWindow(); }, Qt::QueuedConnection);
+        } else if (event->type() == QEvent::WindowUnblocked && dialog->isVisible()) {
             QMetaObject::invokeMethod(dialog, [dialog] { dialog->activateWindow(); }, Qt::QueuedConnection);
         }
         return false;
