@@ -21,7 +21,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
 fi
 
-source "$ROOT/scripts/setup.sh" -DLADDERPAD_BUILD_TESTS=OFF -DLADDERPAD_BUILD_QT=ON
+# Debian's hardening flags (fortified functions, stack protector, full RELRO
+# with immediate binding).
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
+LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
+source "$ROOT/scripts/setup.sh" -DLADDERPAD_BUILD_TESTS=OFF -DLADDERPAD_BUILD_QT=ON \
+  "-DCMAKE_CXX_FLAGS=$CXXFLAGS" "-DCMAKE_EXE_LINKER_FLAGS=$LDFLAGS"
 rm -f "$ROOT"/dist/ladderpad_*.deb
 (cd "$BUILD_DIR" && cpack -G DEB >/dev/null)
 DEB="$(ls "$ROOT"/dist/ladderpad_*_amd64.deb)"
