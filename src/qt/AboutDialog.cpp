@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "AppIcon.h"
+#include "FixedDialog.h"
 #include "FontSetup.h"
 #include "Twips.h"
 #include "app/SysInfo.h"
@@ -23,8 +24,7 @@ constexpr double kLineTop = 2640;
 }  // namespace
 
 AboutDialog::AboutDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint),
+    : QDialog(parent, fixedDialogFlags()),
       ui_(this) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("关于"));
@@ -66,6 +66,7 @@ AboutDialog::AboutDialog(QWidget* parent)
 
     setTabOrder(cmdOK_, cmdSysInfo_);
     setFixedSize(clientSizeHolding(*this, twipsRect(0, 0, 5850, 3540).size()));
+    makeFixedDialog(*this);
     cmdOK_->setFocus();
 
     connect(cmdOK_, &QPushButton::clicked, this, &AboutDialog::cmdOK_Click);

@@ -6,14 +6,14 @@
 #include <QPushButton>
 
 #include "AppIcon.h"
+#include "FixedDialog.h"
 #include "Twips.h"
 #include "app/Login.h"
 
 namespace lp {
 
 LoginDialog::LoginDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint) {
+    : QDialog(parent, fixedDialogFlags()) {
     setObjectName(QStringLiteral("frmLogin"));
     setWindowTitle(QString::fromUtf8(kLoginCaption));
     setWindowIcon(appIcon());
@@ -58,6 +58,7 @@ LoginDialog::LoginDialog(QWidget* parent)
     setTabOrder(cmdOK_, cmdCancel_);
 
     setFixedSize(clientSizeHolding(*this, twipsRect(0, 0, 3750, 1545).size()));
+    makeFixedDialog(*this);
     txtUserName_->setFocus();
 
     connect(cmdOK_, &QPushButton::clicked, this, &LoginDialog::cmdOK_Click);

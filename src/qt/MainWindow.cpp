@@ -21,6 +21,7 @@
 #include "SheetView.h"
 #include "TextBoxText.h"
 #include "Twips.h"
+#include "app/ButtonTips.h"
 #include "app/Buttons.h"
 #include "statement/Convert.h"
 
@@ -150,6 +151,7 @@ void MainWindow::createControls() {
         button->setGeometry(twipsRect(layout.left, layout.top, layout.width, layout.height));
         button->setFont(buttonFont(layout.font));
         button->setAutoDefault(false);
+        button->setToolTip(QString::fromStdString(buttonTip(ladder_, layout.number)));
         const int n = layout.number;
         connect(button, &QPushButton::clicked, this, [this, n] { pressCommand(n); });
         commands_[static_cast<std::size_t>(n)] = button;

@@ -1,4 +1,5 @@
-// Checking a list against the drawing: well formed, END exactly when drawn,
+// Checking a list against the drawing: well formed, END when drawn (and
+// allowed at the end when not),
 // and the same writes for every assignment of the devices.
 #include <gtest/gtest.h>
 
@@ -58,12 +59,35 @@ TEST(ListCheck, AnotherValueOrAnotherCoilFailsAtItsOutLine) {
               CheckVerdict::WritesDiffer);
 }
 
-TEST(ListCheck, EndIsThereExactlyWhenDrawnAtTheCursor) {
+TEST(ListCheck, EndIsThereWhenDrawnAndWelcomeWhenNot) {
     const PaletteDrawing withEnd(diagram::sealIn);
     EXPECT_EQ(check(withEnd, {"LD  X01", "OR  Y01", "ANI X02", "OUT Y01"}).verdict, CheckVerdict::EndMismatch);
     const PaletteDrawing noEnd("1 X01,5 X02,9 Y01");
-    EXPECT_EQ(check(noEnd, {"LD  X01", "AND X02", "OUT Y01", "END"}).verdict, CheckVerdict::EndMismatch);
+    EXPECT_EQ(check(noEnd, {"LD  X01", "AND X02", "OUT Y01", "END"}).verdict, CheckVerdict::Matches);
     EXPECT_EQ(check(noEnd, {"LD  X01", "AND X02", "OUT Y01"}).verdict, CheckVerdict::Matches);
+    EXPECT_EQ(check(noEnd, {"LD  X01", "AND X02", "OUT Y01", "END", "END"}).fault, ListFault::AfterEnd);
+    EXPECT_EQ(check(noEnd, {"LD  X01", "END", "AND X02", "OUT Y01"}).fault, ListFault::AfterEnd);
+}
+
+TEST(SettleConversion, KeepsTheScansEndAfterEndWasSteppedBack) {
+    // END placed and stepped back over: the scan still writes "END" at the
+    // cursor, and its list is right.
+    const PaletteDrawing d("1 X01,5 X02,9 Y01,11,22,10");
+    const std::string scan = crlfLines({"LD  X01", "AND X02", "OUT Y01", "END"});
+    const ConversionOutcome kept = settleConversion(d.sheet(), d.curRow(), d.curCol(), scan, true);
+    EXPECT_EQ(kept.source, ConversionOutcome::Source::Scan);
+    EXPECT_EQ(kept.list, scan);
+    // A failing scan list that ended with "END" is replaced by the circuit's
+    // list, which keeps the "END"; one without it gets none.
+    const std::string wrongWithEnd = crlfLines({"LD  X01", "OUT Y01", "END"});
+    const ConversionOutcome built = settleConversion(d.sheet(), d.curRow(), d.curCol(), wrongWithEnd, true);
+    EXPECT_EQ(built.source, ConversionOutcome::Source::Structural);
+    EXPECT_EQ(built.list, scan);
+    const ConversionOutcome bare =
+        settleConversion(d.sheet(), d.curRow(), d.curCol(), crlfLines({"LD  X01", "OUT Y01"}), true);
+    EXPECT_EQ(bare.list, crlfLines({"LD  X01", "AND X02", "OUT Y01"}));
+    // "XEND" is no END line.
+    EXPECT_EQ(settleConversion(d.sheet(), d.curRow(), d.curCol(), "LD  X01\r\nXEND\r\n", true).list, bare.list);
 }
 
 TEST(ListCheck, MalformedListsFailWithTheirFault) {

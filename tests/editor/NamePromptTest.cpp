@@ -2,6 +2,7 @@
 // again with a message until the reply fits, stored exactly as typed.
 #include "EditorFixture.h"
 #include "editor/Commands.h"
+#include "editor/HiddenCharacters.h"
 #include "editor/NamePrompt.h"
 
 namespace lp::test {
@@ -111,6 +112,95 @@ TEST_F(NamePromptTest, NoReplyLeavesThePlacementUnfinished) {
     EXPECT_THROW(Command1_Click(ladder), std::runtime_error);
     EXPECT_EQ(cell(2, 1), "  ");
     EXPECT_EQ(rowEnd(2), 0);
+}
+
+}  // namespace
+}  // namespace lp::test
+
+namespace lp::test {
+namespace {
+
+std::string utf8(char32_t c) {
+    std::string out;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+// Controls, format characters and the two separators, from several blocks:
+// tab, escape, delete, next line, soft hyphen, Arabic letter mark,
+// zero-width space and joiner, left-to-right and right-to-left marks, the
+// right-to-left override, a directional isolate, word joiner, byte order
+// mark, interlinear annotation, a language tag; line and paragraph separator.
+const char32_t kHidden[] = {0x09,   0x1B,   0x7F,   0x85,   0xAD,   0x61C,  0x200B, 0x200D, 0x200E,
+                            0x200F, 0x202E, 0x2066, 0x2060, 0xFEFF, 0xFFF9, 0xE0001, 0x2028, 0x2029};
+// Visible characters kept as typed: letters, digits, full-width forms,
+// spaces (half-width, no-break, ideographic), CJK, a combining accent.
+const char32_t kVisible[] = {'X', '0', ' ', 0xA0, 0x3000, 0xFF38, 0xFF10, 0x8F93, 0x2502, 0x301, 0x1F600};
+
+TEST(DeviceNameCharacters, AHiddenCharacterAnywhereRefusesTheName) {
+    for (char32_t c : kHidden) {
+        SCOPED_TRACE(static_cast<unsigned>(c));
+        const std::string h = utf8(c);
+        EXPECT_EQ(codePointCount("X" + h + "1"), 3);
+        EXPECT_FALSE(isDeviceName(h + "01"));
+        EXPECT_FALSE(isDeviceName("X" + h + "1"));
+        EXPECT_FALSE(isDeviceName("X0" + h));
+        EXPECT_FALSE(isDeviceName(h + h + h));
+    }
+    for (char32_t c : kVisible) {
+        SCOPED_TRACE(static_cast<unsigned>(c));
+        EXPECT_TRUE(isDeviceName("X" + utf8(c) + "1"));
+        EXPECT_TRUE(isDeviceName(utf8(c) + utf8(c) + utf8(c)));
+    }
+}
+
+TEST(DeviceNameCharacters, EveryCodePointIsJudgedByItsCategory) {
+    // Over the whole code space, the name prompt refuses a character exactly
+    // when its category is Cc, Cf, Zl or Zp: the decoder hands every code
+    // point to the category test unchanged.
+    int refused = 0;
+    for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+        if (c >= 0xD800 && c <= 0xDFFF) continue;
+        std::string name = "A";
+        name += utf8(c);
+        name += 'B';
+        const bool kept = isDeviceName(name);
+        if (kept == isHiddenCharacter(c)) {
+            ADD_FAILURE() << "U+" << std::hex << static_cast<unsigned>(c);
+            break;
+        }
+        refused += !kept;
+    }
+    // 65 controls, 2 separators and the format characters (170 in Unicode
+    // 15; more as Unicode grows).
+    EXPECT_GE(refused, 65 + 2 + 150);
+    EXPECT_LT(refused, 65 + 2 + 400);
+}
+
+TEST_F(NamePromptTest, HiddenCharactersAreAnsweredLikeAWrongLength) {
+    ui.replies = {"X\t1", "X\xE2\x80\x8B" "1", "\xE2\x80\xAE" "X1", "\x1B" "X1", "X01"};
+    press(1);
+    ASSERT_EQ(ui.prompts.size(), 5u);
+    ASSERT_EQ(ui.messages.size(), 4u);
+    for (const auto& m : ui.messages) EXPECT_EQ(m.text, kRetry);
+    for (const auto& p : ui.prompts) EXPECT_EQ(p.prompt, kContactPromptText);
+    EXPECT_EQ(cell(1, 2), "X01");
+    press(5, "Ｘ０２");
+    EXPECT_EQ(cell(1, 7), "Ｘ０２");
 }
 
 }  // namespace

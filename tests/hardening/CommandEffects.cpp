@@ -171,8 +171,8 @@ struct Checker {
         for (const auto& m : log.messages)
             if (m.text != kBadName || m.caption != kTitle) fail("message \"" + m.text + "\" during the name prompt");
         for (std::size_t i = 0; i + 1 < log.replies.size(); ++i)
-            if (isThreeCharacters(log.replies[i])) fail("refused the three-character name \"" + log.replies[i] + "\"");
-        if (!log.replies.empty() && !isThreeCharacters(log.replies.back()))
+            if (isAcceptableName(log.replies[i])) fail("refused the acceptable name \"" + log.replies[i] + "\"");
+        if (!log.replies.empty() && !isAcceptableName(log.replies.back()))
             fail("accepted the name \"" + log.replies.back() + "\"");
         if (!log.replies.empty() && a.state.DeviceName != log.replies.back())
             fail("DeviceName is \"" + a.state.DeviceName + "\", the accepted reply was \"" + log.replies.back() + "\"");

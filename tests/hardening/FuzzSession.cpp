@@ -40,7 +40,7 @@ public:
             const int k = 10 + static_cast<int>(defaults++ % 90);
             reply = {'Q', static_cast<char>('0' + k / 10), static_cast<char>('0' + k % 10)};
         }
-        if (isThreeCharacters(reply)) facts->names.insert(reply);
+        if (isAcceptableName(reply)) facts->names.insert(reply);
         log.replies.push_back(reply);
         return reply;
     }

@@ -1,6 +1,27 @@
 #include "hardening/HarnessText.h"
 
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
+
 namespace lp::hardening {
+
+bool hasHiddenCharacter(std::string_view text) {
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    const auto length = static_cast<int32_t>(text.size());
+    for (int32_t i = 0; i < length;) {
+        UChar32 c;
+        U8_NEXT(bytes, i, length, c);
+        switch (u_charType(c)) {
+        case U_CONTROL_CHAR:
+        case U_FORMAT_CHAR:
+        case U_LINE_SEPARATOR:
+        case U_PARAGRAPH_SEPARATOR: return true;
+        default: break;
+        }
+    }
+    return false;
+}
+
 
 int countCodePoints(std::string_view text) {
     int count = 0;

@@ -14,8 +14,13 @@ namespace lp::hardening {
 // surrogates, values above U+10FFFF).
 int countCodePoints(std::string_view text);
 
-// True for a reply the name prompt must accept: three characters.
-inline bool isThreeCharacters(std::string_view text) { return countCodePoints(text) == 3; }
+// Whether well-formed UTF-8 text holds a character of the categories Cc,
+// Cf, Zl or Zp (read with ICU's own UTF-8 decoding).
+bool hasHiddenCharacter(std::string_view text);
+
+// True for a reply the name prompt must accept: three characters, none of
+// them a control, format or separator character.
+inline bool isAcceptableName(std::string_view text) { return countCodePoints(text) == 3 && !hasHiddenCharacter(text); }
 
 // Appends the UTF-8 form of a Unicode scalar value (surrogates and values
 // above U+10FFFF become U+FFFD).

@@ -234,7 +234,7 @@ TEST_F(EffectChecks, ARefusedNameThatHadThreeCharactersIsReported) {
     log.messages = {{"输入器件名称不合要求，请重新输入器件名称", "梯形图编辑器"}};
     Violations out;
     checkEffect(before, ladder, 1, result, log, 0, out);
-    EXPECT_NE(joined(out).find("refused the three-character name \"ABC\""), std::string::npos) << joined(out);
+    EXPECT_NE(joined(out).find("refused the acceptable name \"ABC\""), std::string::npos) << joined(out);
     EXPECT_NE(joined(out).find("palette behind the prompt"), std::string::npos) << joined(out);
 }
 

@@ -54,6 +54,17 @@ TEST(ReplayScript, DisabledAndHiddenButtonsAreIgnored) {
     EXPECT_EQ(r.out, "ignored: click 5\nignored: click 19\n");
 }
 
+TEST(ReplayScript, TipPrintsAButtonsTooltip) {
+    std::istringstream in("tip 19\ntip 1\n");
+    std::ostringstream out, err;
+    ReplayOptions options;
+    options.exportDir = "/srv/lists";
+    EXPECT_EQ(runReplay(in, out, err, options), 0);
+    EXPECT_EQ(out.str(), "tip: 19 写入文件：/srv/lists/生成的语句表.txt\ntip: 1 \n");
+    EXPECT_EQ(replay("tip 23\n").status, 2);
+    EXPECT_EQ(replay("tip\n").status, 2);
+}
+
 TEST(ReplayScript, AnExitButtonStopsTheScript) {
     const ReplayRun r = replay("click 14\ndump\n");
     EXPECT_EQ(r.status, 0);

@@ -6,6 +6,7 @@
 #include "ReplayUserInterface.h"
 #include "StateDump.h"
 #include "Utf8.h"
+#include "app/ButtonTips.h"
 #include "app/Buttons.h"
 #include "sheet/Ladder.h"
 
@@ -111,6 +112,10 @@ int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const 
                 case ClickResult::Exit: out << "exit\n"; out.flush(); return 0;
                 case ClickResult::NotBuilt: throw LineError{"not built yet"};
                 }
+            } else if (verb == "tip") {
+                const auto n = parseButton(arg);
+                if (!hasArg || !n) throw LineError{"tip needs a button number from 1 to 22"};
+                out << "tip: " << *n << ' ' << buttonTip(ladder, *n) << '\n';
             } else if (verb == "answer") {
                 ui.queueReply(arg);
             } else if (verb == "text") {

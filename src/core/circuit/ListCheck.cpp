@@ -22,6 +22,13 @@ std::optional<std::size_t> firstMismatch(const std::vector<Write>& a, const std:
     return std::nullopt;
 }
 
+// Whether the last line of `list` is "END".
+bool endsWithEndLine(std::string_view list) {
+    constexpr std::string_view endLine = "END\r\n";
+    if (!list.ends_with(endLine)) return false;
+    return list.size() == endLine.size() || list[list.size() - endLine.size() - 1] == '\n';
+}
+
 StructuralResult tooComplex() { return refusedResult({RefusalReason::TooComplex, 0, {}}); }
 
 }  // namespace
@@ -55,7 +62,7 @@ CheckResult ListCheck::check(std::string_view list) {
     try {
         const ListRun run = runList(parsed.lines, devices_, Reading::Versioned);
         if (run.fault != ListFault::None) return {CheckVerdict::Malformed, run.fault, run.faultLine};
-        if (run.endsWithEnd != circuit_.endAtCursor)
+        if (circuit_.endAtCursor && !run.endsWithEnd)
             return {CheckVerdict::EndMismatch, ListFault::None, parsed.lines.size()};
         if (const auto w = firstDifference(parsed.lines, run))
             return {CheckVerdict::WritesDiffer, ListFault::None, run.lineOfWrite[*w] + 1};
@@ -69,7 +76,7 @@ CheckResult ListCheck::check(std::string_view list) {
     return {};
 }
 
-StructuralResult ListCheck::structuralList() {
+StructuralResult ListCheck::structuralList(bool endLine) {
     if (tooComplex_) return tooComplex();
     try {
         BuiltLines built = buildLines(circuit_, analyses_);
@@ -83,7 +90,7 @@ StructuralResult ListCheck::structuralList() {
             return refusedResult({RefusalReason::RereadsOwnCoil, rung.row, {}});
         }
         if (built.refused) return refusedResult(*built.refused);
-        if (circuit_.endAtCursor) built.lines.push_back({Op::END, {}});
+        if (circuit_.endAtCursor || endLine) built.lines.push_back({Op::END, {}});
         StructuralResult result;
         result.ok = true;
         for (const Instruction& in : built.lines) result.list += lineText(in) + "\r\n";
@@ -114,7 +121,7 @@ ConversionOutcome settleConversion(ListCheck& check, std::string_view scanList, 
         outcome.list = std::string(scanList);
         return outcome;
     }
-    StructuralResult built = check.structuralList();
+    StructuralResult built = check.structuralList(endsWithEndLine(scanList));
     if (built.ok) {
         outcome.source = ConversionOutcome::Source::Structural;
         outcome.list = std::move(built.list);

@@ -2,8 +2,8 @@
 // Proving an instruction list against the drawing, and the list the circuit
 // itself gives when the scan's list cannot be proved.
 //
-// A list passes when it is well formed, ends with "END" exactly when END is
-// drawn at the cursor, and writes the same coils with the same values in the
+// A list passes when it is well formed, ends with "END" when END is drawn at
+// the cursor (a final "END" is welcome when it is not), and writes the same coils with the same values in the
 // same order as the drawing, for every assignment of the devices read. The
 // drawing runs rung by rung from the top; the coils of one rung all take the
 // power that the values from before the rung give them, and write in drawing
@@ -30,7 +30,7 @@ class Sheet;
 enum class CheckVerdict {
     Matches,
     Malformed,     // see ListFault
-    EndMismatch,   // "END" missing although drawn at the cursor, or there although not
+    EndMismatch,   // "END" missing although drawn at the cursor
     WritesDiffer,  // another coil, another value, or a write too many or too few
     TooComplex,    // the proof outgrew its memory; the list is not trusted
 };
@@ -52,8 +52,10 @@ public:
 
     CheckResult check(std::string_view list);
     bool matches(std::string_view list) { return check(list).verdict == CheckVerdict::Matches; }
-    // The list built from the circuit, already proved; or the refusal.
-    StructuralResult structuralList();
+    // The list built from the circuit, already proved; or the refusal. It
+    // ends with "END" when END is drawn at the cursor, or when `endLine`
+    // asks for it (the scan's own list ended with one).
+    StructuralResult structuralList(bool endLine = false);
 
     const Circuit& circuit() const { return circuit_; }
 
@@ -83,7 +85,8 @@ StructuralResult buildStructuralList(const Sheet& sheet, int curRow, int curCol)
 
 // What a conversion shows, given the scan's list: the scan's list when it
 // finished and passes (byte for byte), else the structural list when it
-// passes, else a refusal.
+// passes (with a final "END" when the scan's list ended with one), else a
+// refusal.
 struct ConversionOutcome {
     enum class Source { Scan, Structural, Refused };
     Source source = Source::Scan;

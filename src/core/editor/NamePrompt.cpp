@@ -1,11 +1,16 @@
 #include "editor/NamePrompt.h"
 
+#include "editor/HiddenCharacters.h"
 #include "sheet/Ladder.h"
 
 namespace lp {
 
-int codePointCount(std::string_view text) {
-    int count = 0;
+namespace {
+
+// Calls visit(c) for each code point of well-formed UTF-8 text; false when
+// the bytes are not well-formed.
+template <typename Visit>
+bool forEachCodePoint(std::string_view text, Visit visit) {
     std::size_t i = 0;
     const std::size_t n = text.size();
     while (i < n) {
@@ -23,22 +28,37 @@ int codePointCount(std::string_view text) {
         } else if ((lead & 0xF8) == 0xF0) {
             len = 4, min = 0x10000, cp = lead & 0x07u;
         } else {
-            return -1;
+            return false;
         }
-        if (len > n - i) return -1;
+        if (len > n - i) return false;
         for (std::size_t k = 1; k < len; ++k) {
             const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) return -1;
+            if ((next & 0xC0) != 0x80) return false;
             cp = (cp << 6) | (next & 0x3Fu);
         }
-        if (len > 1 && (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))) return -1;
+        if (len > 1 && (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))) return false;
         i += len;
-        ++count;
+        visit(static_cast<char32_t>(cp));
     }
-    return count;
+    return true;
 }
 
-bool isDeviceName(std::string_view text) { return codePointCount(text) == 3; }
+}  // namespace
+
+int codePointCount(std::string_view text) {
+    int count = 0;
+    return forEachCodePoint(text, [&](char32_t) { ++count; }) ? count : -1;
+}
+
+bool isDeviceName(std::string_view text) {
+    int count = 0;
+    bool hidden = false;
+    const bool wellFormed = forEachCodePoint(text, [&](char32_t c) {
+        ++count;
+        hidden = hidden || isHiddenCharacter(c);
+    });
+    return wellFormed && count == 3 && !hidden;
+}
 
 void namePrompt(Ladder& ladder, const std::string& prompt) {
     std::string& name = ladder.state.DeviceName;

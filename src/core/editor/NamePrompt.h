@@ -17,13 +17,16 @@ inline constexpr const char* kBadNameMessage = "输入器件名称不合要求�
 // sequences, surrogates, values above U+10FFFF).
 int codePointCount(std::string_view text);
 
-// A device name is exactly three characters, whatever they are. Text that
-// is not well-formed UTF-8 is never a device name: its characters cannot be
-// counted, and storing it would put bytes into the sheet that no display or
-// export can show.
+// A device name is exactly three visible characters, full-width ones and
+// spaces included. Text that is not well-formed UTF-8 is never a device
+// name: its characters cannot be counted, and storing it would put bytes
+// into the sheet that no display or export can show. Nor is a name holding a
+// control, format or line/paragraph separator character (see
+// isHiddenCharacter): a tab breaks the sheet's columns, and a bidirectional
+// override turns the rest of a list line around, on screen and in the file.
 bool isDeviceName(std::string_view text);
 
-// Asks for a device name until the reply is three characters, answering
+// Asks for a device name until the reply is a device name, answering
 // each wrong reply (a cancel included) with a message; leaves the accepted
 // name, exactly as typed, in DeviceName. There is no way out without a name.
 void namePrompt(Ladder& ladder, const std::string& prompt);
