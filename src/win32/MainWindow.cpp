@@ -34,7 +34,7 @@ constexpr FontSpec kDefaultFont{kSongTi, 9, false};
 
 MainWindow::MainWindow() : ladder_(ui_) {
     endProgram = [] { lp::win::endProgram(); };
-    ladder_.exportDir = defaultExportDir();
+    // exportDir stays empty: the export goes to its default folder, D: itself.
     create(kClassName, COLOR_BTNFACE, kExStyle, wide(kProgramTitle).c_str(), kStyle, nullptr, createMenuBar());
     setProgramIcons(hwnd());
     accelerators_ = createAccelerators();

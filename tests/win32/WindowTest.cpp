@@ -183,6 +183,10 @@ private:
         ::SendMessageW(main_->Text1(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(edited.c_str()));
         press(19);
         driver_.onUiThread([] {});
+        if (HWND box = driver_.findWindow(L"#32770", wide(kProgramTitle))) {
+            check(false, "the export failed: " + utf8(test::WindowDriver::messageText(box)));
+            driver_.click(::GetDlgItem(box, IDOK));
+        }
         std::string coreText1;
         driver_.onUiThread([&] { coreText1 = main_->ladder().Text1; });
         check(coreText1 == utf8(edited), "the export takes the user's edits of Text1");

@@ -12,9 +12,11 @@ constexpr std::array<const char*, 5> kKaiTiStandIns{"AR PL UKai CN", "AR PL UKai
                                                     "WenQuanYi Zen Hei", "Noto Serif CJK SC"};
 constexpr std::array<const char*, 4> kLiShuStandIns{"WenQuanYi Zen Hei Mono", "WenQuanYi Zen Hei", "AR PL UMing CN",
                                                     "Noto Sans CJK SC"};
-// Full-width glyphs exactly two columns wide first.
-constexpr std::array<const char*, 5> kNewSongTiStandIns{"NSimSun", "WenQuanYi Zen Hei Mono", "宋体", "SimSun",
-                                                        "AR PL UMing CN"};
+// Outline fonts with every box-drawing glyph first: at the sheet's size a
+// font's embedded bitmaps may lack some of them (the sheet places each
+// character at its column, whatever the font's own advances).
+constexpr std::array<const char*, 5> kNewSongTiStandIns{"NSimSun", "SimSun", "AR PL UMing CN",
+                                                        "WenQuanYi Zen Hei Mono", "宋体"};
 }  // namespace
 
 std::span<const char* const> faceStandIns(const char* face) {
