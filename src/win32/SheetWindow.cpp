@@ -5,11 +5,11 @@
 #include "Fonts.h"
 #include "WideText.h"
 #include "sheet/DisplayColumns.h"
+#include "sheet/SheetScroll.h"
 
 namespace lp::win {
 
 namespace {
-constexpr int kSlotColumns = 10;  // one element slot: five cells of two columns
 constexpr UINT kWheelLines = 3;
 
 void appendUtf16(std::wstring& text, char32_t cp) {
@@ -142,23 +142,13 @@ void SheetWindow::setDpi(int dpi) {
 int SheetWindow::columnsOf(const std::string& line) const { return displayColumns(line); }
 
 void SheetWindow::showPicture(const std::vector<std::string>& lines) {
-    const int shown = static_cast<int>(lines_.size());
-    int firstChanged = static_cast<int>(lines.size());
-    int lastChanged = -1;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i < lines_.size() && lines_[i] == lines[i]) continue;
-        firstChanged = std::min(firstChanged, static_cast<int>(i));
-        lastChanged = static_cast<int>(i);
-    }
-    if (shown > static_cast<int>(lines.size())) {  // the lines past the new end are wiped
-        firstChanged = std::min(firstChanged, static_cast<int>(lines.size()));
-        lastChanged = shown - 1;
-    }
+    const LineRange changed = changedLines(
+        lines_.size(), [&](std::size_t i) -> const std::string& { return lines_[i]; }, lines);
     lines_ = lines;
     widestColumns_ = 0;
     for (const std::string& line : lines_) widestColumns_ = std::max(widestColumns_, columnsOf(line));
     updateScrollBars();
-    if (lastChanged >= firstChanged) invalidateLines(firstChanged, lastChanged);
+    if (!changed.empty()) invalidateLines(changed.first, changed.last);
 }
 
 // One line either side too: a glyph may reach a little into the next line
@@ -240,17 +230,9 @@ void SheetWindow::scrollBy(int bar, WPARAM request) {
 
 void SheetWindow::ensureVisible(int row, int column) {
     const SIZE view = viewSize();
-    int x = scrollX_;
-    int y = scrollY_;
-    const int top = padding_ + std::max(0, row - 2) * lineHeight_ - padding_;
-    const int bottom = padding_ + std::max(0, row) * lineHeight_ + padding_;
-    if (bottom - y > view.cy) y = bottom - view.cy;
-    if (top < y) y = top;
-    const int left = padding_ + std::max(0, column) * columnWidth_ - padding_;
-    const int right = padding_ + (std::max(0, column) + kSlotColumns) * columnWidth_ + padding_;
-    if (right - x > view.cx) x = right - view.cx;
-    if (left < x) x = left;
-    scrollTo(x, y);
+    const ScrollPosition to = scrollToShow({scrollX_, scrollY_}, view.cx, view.cy,
+                                           {static_cast<double>(columnWidth_), lineHeight_, padding_}, row, column);
+    scrollTo(to.x, to.y);
 }
 
 void SheetWindow::paint() {
