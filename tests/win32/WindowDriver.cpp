@@ -51,6 +51,13 @@ void WindowDriver::click(HWND button) {
     ::WaitForSingleObject(handled_, kWaitMs);
 }
 
+void WindowDriver::pressKey(HWND window, WPARAM key) {
+    ::PostMessageW(window, WM_KEYDOWN, key, 1);
+    ::PostMessageW(window, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+    ::PostMessageW(bridge_, kSignal, 0, reinterpret_cast<LPARAM>(handled_));
+    ::WaitForSingleObject(handled_, kWaitMs);
+}
+
 bool WindowDriver::waitFor(const std::function<bool()>& condition) {
     for (int waited = 0; waited < kWaitMs; waited += 20) {
         if (condition()) return true;

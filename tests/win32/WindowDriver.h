@@ -22,6 +22,9 @@ public:
     // Posts BM_CLICK to the button and waits until the windows' thread has
     // handled it (or entered the modal box it opened).
     void click(HWND button);
+    // Posts a key press (down and up) to the window and waits until the
+    // windows' thread has taken it.
+    void pressKey(HWND window, WPARAM key);
     // Waits (up to a few seconds) until the condition holds; false if it
     // never did.
     bool waitFor(const std::function<bool()>& condition);

@@ -23,6 +23,8 @@
 #include "WideText.h"
 #include "WindowDriver.h"
 #include "app/AboutForm.h"
+#include "app/LoginForm.h"
+#include "app/MainForm.h"
 #include "app/Login.h"
 #include "app/SysInfo.h"
 #include "editor/NamePrompt.h"
@@ -36,8 +38,10 @@ using namespace lp::win;
 namespace {
 
 int failures = 0;
+int checks = 0;
 
 void check(bool ok, const std::string& what) {
+    ++checks;
     if (ok) return;
     ++failures;
     std::fprintf(stderr, "FAILED: %s\n", what.c_str());
@@ -61,6 +65,8 @@ public:
         check(!::IsWindowVisible(flow_.login().hwnd()), "login dialog hidden");
         check(textOf(main_->hwnd()) == wide(kProgramTitle), "main window caption");
         checkAgainstCore("after Form_Load");
+        checkPlaces(main_->hwnd(), mainFormControls(), [&](const ControlSpec& spec) { return controlOfMain(spec); });
+        checkTabOrder();
         draw();
         convertAndEdit();
         leave();
@@ -83,8 +89,53 @@ private:
         check(driver_.waitFor([&] { return textOf(login.txtPassword()).empty(); }), "password emptied");
         check(textOf(login.txtUserName()) == L"kavel", "user name kept");
         check(::IsWindowVisible(login.hwnd()) != FALSE, "login dialog still shown");
+        checkPlaces(login.hwnd(), loginControls(), [&](const ControlSpec& spec) { return login.control(spec.name); });
         ::SendMessageW(login.txtPassword(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"qorvemtz"));
-        driver_.click(login.cmdOK());
+        driver_.pressKey(login.txtPassword(), VK_RETURN);  // Enter in a text box presses cmdOK
+    }
+
+    // Every control stands where its table puts it, at the window's resolution.
+    template <typename Find>
+    void checkPlaces(HWND window, std::span<const ControlSpec> controls, Find find) {
+        const int dpi = static_cast<int>(::GetDpiForWindow(window));
+        for (const ControlSpec& spec : controls) {
+            HWND control = find(spec);
+            if (!control || std::string(spec.name) == "picIcon" || std::string(spec.name) == "Picture1") continue;
+            RECT r;
+            ::GetWindowRect(control, &r);
+            ::MapWindowPoints(HWND_DESKTOP, ::GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+            const PixelRect want = toPixels(spec.place, dpi);
+            check(r.left == want.left && r.top == want.top && r.right - r.left == want.width &&
+                      r.bottom - r.top == want.height,
+                  std::string(spec.name) + " stands at its place in twips");
+        }
+    }
+
+    // Tab moves through the controls that can take the focus, in the table's
+    // order.
+    void checkTabOrder() {
+        std::vector<HWND> expected;
+        for (const ControlSpec* spec : tabOrder(mainFormControls())) {
+            HWND control = controlOfMain(*spec);
+            if (::IsWindowVisible(control) && ::IsWindowEnabled(control)) expected.push_back(control);
+        }
+        driver_.onUiThread([&] { ::SetFocus(expected.front()); });
+        for (std::size_t i = 1; i <= expected.size(); ++i) {
+            HWND focused = nullptr;
+            driver_.onUiThread([&] { focused = ::GetFocus(); });
+            driver_.pressKey(focused, VK_TAB);
+            driver_.onUiThread([&] { focused = ::GetFocus(); });
+            check(focused == expected[i % expected.size()], "Tab step " + std::to_string(i));
+        }
+    }
+
+    HWND controlOfMain(const ControlSpec& spec) const {
+        const std::string name = spec.name;
+        if (name == "Picture1") return main_->Picture1();
+        if (name == "Picture2") return main_->Picture2();
+        if (name == "Label1") return main_->Label1();
+        if (name == "Text1") return main_->Text1();
+        return main_->Command(std::stoi(name.substr(7)));
     }
 
     // The prompt's own window, answered through its controls.
@@ -210,6 +261,7 @@ private:
         check(!::IsWindowVisible(main_->hwnd()), "main window hidden behind the about box");
         check(textOf(about->hwnd()) == wide(kAboutCaption), "about caption");
         check(::IsWindowEnabled(about->cmdSysInfo()) != FALSE, "系统信息 enabled");
+        checkPlaces(about->hwnd(), aboutControls(), [&](const ControlSpec& spec) { return about->control(spec.name); });
         driver_.click(about->cmdOK());
     }
 
@@ -247,6 +299,6 @@ int wmain(int argc, wchar_t** argv) {
     lp::win::runMessageLoop();
     steps.join();
     check(ended == 1, "the about box's OK ends the program once");
-    std::fprintf(stderr, failures ? "%d check(s) failed\n" : "all checks passed\n", failures);
+    std::fprintf(stderr, "%d of %d checks failed\n", failures, checks);
     return failures ? 1 : 0;
 }
