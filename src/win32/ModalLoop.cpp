@@ -18,18 +18,17 @@ int runMessageLoop() {
     return static_cast<int>(message.wParam);
 }
 
-bool runModalLoop(const std::function<bool()>& done) {
+void runModalLoop(const std::function<bool()>& done) {
     MSG message;
     while (!done()) {
         const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-        if (got == 0) {
-            ::PostQuitMessage(static_cast<int>(message.wParam));
-            return false;
-        }
-        if (got < 0) return false;
+        // The program ends while a command waits for its box: the command
+        // cannot be left without an answer (the name prompt asks again until
+        // it has a name), so the program ends here.
+        if (got == 0) ::ExitProcess(static_cast<UINT>(message.wParam));
+        if (got < 0) ::ExitProcess(1);
         deliver(message);
     }
-    return true;
 }
 
 void endProgram() { ::PostQuitMessage(0); }

@@ -11,9 +11,9 @@ namespace lp::win {
 // Runs until the program ends; gives the exit code.
 int runMessageLoop();
 
-// Runs until done() holds, or the program ends (the quit is passed on to
-// the outer loop). False when the program ended.
-bool runModalLoop(const std::function<bool()>& done);
+// Runs until done() holds. When the program ends meanwhile, the process
+// ends at once: the command waiting for the box cannot be left unanswered.
+void runModalLoop(const std::function<bool()>& done);
 
 // Ends the program: every loop returns.
 void endProgram();
