@@ -17,7 +17,7 @@ public:
     FontSet& operator=(const FontSet&) = delete;
     ~FontSet() { clear(); }
 
-    // The font of the spec at dpi; a spec without a face gives `fallback`.
+    // The font described at dpi; one without a face gives `fallback`.
     HFONT get(const FontSpec& spec, int dpi, const FontSpec& fallback);
     void clear();
 
