@@ -21,10 +21,16 @@ AboutWindow::AboutWindow() {
     endProgram = [] { lp::win::endProgram(); };
     createDialog(kClassName, kAboutCaption, kAboutClient, aboutControls(), idOf);
     ui_.owner = hwnd();
+    ::SendMessageW(picIcon(), STM_SETICON, reinterpret_cast<WPARAM>(programIcon(16)), 0);
+    placed();  // the icon control took the icon's size
+}
+
+// picIcon shows the 16 x 16 icon at the top-left of its place.
+void AboutWindow::placed() {
     HWND icon = picIcon();
-    ::SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(programIcon(16)), 0);
+    if (!icon) return;
     const PixelRect place = toPixels(findControl(aboutControls(), "picIcon")->place, dpi());
-    const int side = ::MulDiv(16, dpi(), 96);
+    const int side = ::MulDiv(16, dpi(), kStandardDpi);
     ::SetWindowPos(icon, nullptr, place.left, place.top, side, side, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -63,7 +69,7 @@ LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         cmdOK_Click();
         return 0;
     default:
-        return byDefault(message, wParam, lParam);
+        return DialogWindow::handle(message, wParam, lParam);
     }
 }
 

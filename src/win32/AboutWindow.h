@@ -29,6 +29,7 @@ public:
 
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void placed() override;
     void paintLines();
 
     Win32UserInterface ui_;

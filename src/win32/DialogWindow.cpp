@@ -32,22 +32,41 @@ void DialogWindow::createDialog(const wchar_t* className, const char* caption, T
                                 std::span<const ControlSpec> controls, int (*idOf)(const ControlSpec&)) {
     create(className, COLOR_BTNFACE, kExStyle, wide(caption).c_str(), kStyle, dialogOwner());
     setProgramIcons(hwnd());
-    dpi_ = dpiOf(hwnd());
-    std::vector<PixelRect> rects;
-    for (const ControlSpec& spec : controls) {
-        HWND made = createControl(hwnd(), spec, idOf(spec));
-        placeControl(made, spec, dpi_, spec.kind == ControlKind::Picture ? nullptr
-                                                                         : fonts_.get(spec.font, dpi_, kDialogFont));
-        controls_[spec.name] = made;
-        rects.push_back(toPixels(spec.place, dpi_));
-    }
+    specs_ = controls;
+    client_ = client;
+    for (const ControlSpec& spec : controls) controls_[spec.name] = createControl(hwnd(), spec, idOf(spec));
     const auto order = tabOrder(controls);
     if (!order.empty()) firstFocus_ = controls_[order.front()->name];
-    const PixelRect stated = toPixels(client, dpi_);
+    layout(dpiOf(hwnd()), nullptr);
+}
+
+void DialogWindow::layout(int dpi, const RECT* suggested) {
+    dpi_ = dpi;
+    fonts_.clear();
+    std::vector<PixelRect> rects;
+    for (const ControlSpec& spec : specs_) {
+        placeControl(controls_[spec.name], spec, dpi,
+                     spec.kind == ControlKind::Picture ? nullptr : fonts_.get(spec.font, dpi, kDialogFont));
+        rects.push_back(toPixels(spec.place, dpi));
+    }
+    const PixelRect stated = toPixels(client_, dpi);
     const PixelSize size = clientSizeHolding({stated.width, stated.height}, rects,
-                                             twipsToPixels(kHoldingMarginTwips, dpi_));
-    const SIZE frame = frameSizeFor({size.width, size.height}, kStyle, kExStyle, false, dpi_);
-    ::SetWindowPos(hwnd(), nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+                                             twipsToPixels(kHoldingMarginTwips, dpi));
+    const SIZE frame = frameSizeFor({size.width, size.height}, kStyle, kExStyle, false, dpi);
+    if (suggested)
+        ::SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, frame.cx, frame.cy,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    else
+        ::SetWindowPos(hwnd(), nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    placed();
+}
+
+LRESULT DialogWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DPICHANGED) {
+        layout(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    }
+    return byDefault(message, wParam, lParam);
 }
 
 HWND DialogWindow::control(const std::string& name) const {

@@ -29,8 +29,16 @@ protected:
     void createDialog(const wchar_t* className, const char* caption, TwipsRect client,
                       std::span<const ControlSpec> controls, int (*idOf)(const ControlSpec&));
     int dpi() const { return dpi_; }
+    // Dialog messages: a new resolution places the controls again.
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Called after the controls were placed at dpi().
+    virtual void placed() {}
 
 private:
+    void layout(int dpi, const RECT* suggested);
+
+    std::span<const ControlSpec> specs_;
+    TwipsRect client_{};
     FontSet fonts_;
     std::map<std::string, HWND> controls_;
     HWND firstFocus_ = nullptr;

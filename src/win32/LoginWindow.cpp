@@ -49,7 +49,7 @@ LRESULT LoginWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         cmdCancel_Click();
         return 0;
     default:
-        return byDefault(message, wParam, lParam);
+        return DialogWindow::handle(message, wParam, lParam);
     }
 }
 
