@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "AboutWindow.h"
