@@ -1,5 +1,6 @@
 #include "DialogWindow.h"
 
+#include <string>
 #include <vector>
 
 #include "ControlWindows.h"
@@ -62,6 +63,19 @@ void DialogWindow::layout(int dpi, const RECT* suggested) {
 }
 
 LRESULT DialogWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NEXTDLGCTL) {
+        // The dialog keys move the focus through this (an access key of a
+        // label: to the control after it in tab order).
+        HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                   : ::GetNextDlgTabItem(hwnd(), ::GetFocus(), wParam ? TRUE : FALSE);
+        if (next) {
+            ::SetFocus(next);
+            wchar_t name[16] = {};
+            ::GetClassNameW(next, name, 16);
+            if (::lstrcmpiW(name, L"Edit") == 0) ::SendMessageW(next, EM_SETSEL, 0, -1);
+        }
+        return 0;
+    }
     if (message == WM_DPICHANGED) {
         layout(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;

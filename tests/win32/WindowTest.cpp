@@ -78,6 +78,17 @@ private:
         LoginWindow& login = flow_.login();
         check(driver_.waitFor([&] { return ::IsWindowVisible(login.hwnd()) != FALSE; }), "login dialog shown");
         check(textOf(login.hwnd()) == wide(kLoginCaption), "login caption");
+        HWND focused = nullptr;
+        driver_.onUiThread([&] { focused = ::GetFocus(); });
+        check(focused == login.txtUserName(), "the login dialog opens with the focus in txtUserName");
+        // Alt+P: the label's access key moves the focus to the box after it.
+        ::PostMessageW(login.txtUserName(), WM_SYSCHAR, L'p', static_cast<LPARAM>(1u << 29));
+        driver_.onUiThread([] {});
+        driver_.waitFor([&] {
+            driver_.onUiThread([&] { focused = ::GetFocus(); });
+            return focused == login.txtPassword();
+        });
+        check(focused == login.txtPassword(), "Alt+P moves the focus to txtPassword");
         ::SendMessageW(login.txtUserName(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"kavel"));
         ::SendMessageW(login.txtPassword(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Qorvemtz"));
         driver_.click(login.cmdOK());
