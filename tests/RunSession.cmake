@@ -1,10 +1,11 @@
 # Runs one recorded session and compares what it printed and exported.
+# EMULATOR (optional) runs the tool: wine for a tool built for Windows.
 get_filename_component(dir ${SCRIPT} DIRECTORY)
 get_filename_component(name ${SCRIPT} NAME_WE)
 set(base ${dir}/${name})
 file(REMOVE_RECURSE ${WORKDIR})
 file(MAKE_DIRECTORY ${WORKDIR})
-execute_process(COMMAND ${REPLAY} --export-dir ${WORKDIR} ${SCRIPT}
+execute_process(COMMAND ${EMULATOR} ${REPLAY} --export-dir ${WORKDIR} ${SCRIPT}
   OUTPUT_FILE ${WORKDIR}/stdout ERROR_FILE ${WORKDIR}/stderr RESULT_VARIABLE status)
 
 set(want_status 0)

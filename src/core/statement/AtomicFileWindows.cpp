@@ -47,13 +47,16 @@ bool writeAll(HANDLE file, std::string_view bytes) {
 bool replaceFile(const std::string& path, std::string_view bytes) {
     const std::wstring target = wideFromText(path);
     if (target.empty()) return false;
+    // A file marked read-only is not replaced (Wine's move would replace it).
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
     std::wstring temp;
     HANDLE file = createTemp(target, temp);
     if (file == INVALID_HANDLE_VALUE) return false;
 
     bool ok = writeAll(file, bytes) && ::FlushFileBuffers(file);
     ok = ::CloseHandle(file) && ok;
-    // A read-only file or a folder in the way is not replaced: the move fails.
+    // A folder in the way, or a file another program holds, is not replaced: the move fails.
     ok = ok && ::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!ok) ::DeleteFileW(temp.c_str());
     return ok;

@@ -28,24 +28,11 @@ void runJob(Job& job) {
     throw std::system_error(static_cast<int>(error), std::system_category(), what);
 }
 
-// The bytes of the running thread's stack that are committed: the stack
-// grows down from its top, and the system commits it page by page, so only
-// its lowest part is reserved alone.
-std::size_t committedStackBytes() {
-    ULONG_PTR low = 0, high = 0;
-    ::GetCurrentThreadStackLimits(&low, &high);
-    MEMORY_BASIC_INFORMATION lowest{};
-    if (::VirtualQuery(reinterpret_cast<const void*>(low), &lowest, sizeof lowest) == 0) return high - low;
-    const std::size_t uncommitted = lowest.State == MEM_RESERVE ? lowest.RegionSize : 0;
-    return high - low - std::min<std::size_t>(uncommitted, high - low);
-}
-
 // One thread for the work of one run after another, waiting between runs.
 // A new thread is a fresh stack every time, and every page the work touches
-// is committed anew; on the kept thread the pages stay. A run that went
-// deeper than an ordinary thread's stack ends the thread afterwards, so that
-// one very deep run does not hold memory for good; the next run starts
-// another.
+// is committed anew; on the kept thread the pages stay. Pages deeper than an
+// ordinary thread's stack are given back to the system after each run (their
+// contents dropped), so that one very deep run does not hold memory for good.
 class KeptThread {
 public:
     static constexpr std::size_t kKeptBytes = 8u << 20;
@@ -58,6 +45,7 @@ public:
 
 private:
     static DWORD WINAPI loop(void* self);
+    static void trim();
     void start(std::size_t bytes);
     void stop();
 
@@ -66,18 +54,33 @@ private:
     HANDLE done_ = nullptr;  // the job is done
     std::size_t reserved_ = 0;
     Job* job_ = nullptr;
-    bool quit_ = false;     // the thread is to end instead of running a job
-    bool retired_ = false;  // the thread ended after its job
+    bool quit_ = false;  // the thread is to end instead of running a job
 };
+
+// On the kept thread, between runs: the stack grows down from its top, and
+// every page of it below the top kKeptBytes that is committed is reset.
+void KeptThread::trim() {
+    ULONG_PTR low = 0, high = 0;
+    ::GetCurrentThreadStackLimits(&low, &high);
+    if (high - low <= kKeptBytes) return;
+    const ULONG_PTR end = high - kKeptBytes;
+    for (ULONG_PTR at = low; at < end;) {
+        MEMORY_BASIC_INFORMATION region{};
+        if (::VirtualQuery(reinterpret_cast<void*>(at), &region, sizeof region) == 0) return;
+        const ULONG_PTR from = reinterpret_cast<ULONG_PTR>(region.BaseAddress);
+        const ULONG_PTR to = std::min<ULONG_PTR>(from + region.RegionSize, end);
+        if (region.State == MEM_COMMIT && (region.Protect & (PAGE_GUARD | PAGE_NOACCESS)) == 0 && to > from)
+            ::VirtualAlloc(reinterpret_cast<void*>(from), to - from, MEM_RESET, PAGE_NOACCESS);
+        at = from + region.RegionSize;
+    }
+}
 
 DWORD WINAPI KeptThread::loop(void* self) {
     KeptThread& kept = *static_cast<KeptThread*>(self);
     while (::WaitForSingleObject(kept.go_, INFINITE) == WAIT_OBJECT_0 && !kept.quit_) {
         runJob(*kept.job_);
-        kept.retired_ = committedStackBytes() > kKeptBytes;
-        const bool retired = kept.retired_;
+        trim();
         ::SetEvent(kept.done_);
-        if (retired) break;
     }
     return 0;
 }
@@ -87,18 +90,16 @@ void KeptThread::start(std::size_t bytes) {
     if (!done_) done_ = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
     if (!go_ || !done_) fail(::GetLastError(), "starting the conversion thread");
     quit_ = false;
-    retired_ = false;
     thread_ = ::CreateThread(nullptr, bytes, loop, this, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
     if (!thread_) fail(::GetLastError(), "starting the conversion thread");
     reserved_ = bytes;
 }
 
+// Ends the kept thread, for one with a larger stack.
 void KeptThread::stop() {
     if (!thread_) return;
-    if (!retired_) {
-        quit_ = true;
-        ::SetEvent(go_);
-    }
+    quit_ = true;
+    ::SetEvent(go_);
     ::WaitForSingleObject(thread_, INFINITE);
     ::CloseHandle(thread_);
     thread_ = nullptr;
@@ -106,7 +107,7 @@ void KeptThread::stop() {
 }
 
 void KeptThread::run(std::size_t bytes, Job& job, const std::function<void()>* alongside) {
-    if (thread_ && (retired_ || reserved_ < bytes)) stop();
+    if (thread_ && reserved_ < bytes) stop();
     if (!thread_) start(bytes);
     job_ = &job;
     ::SetEvent(go_);
@@ -120,7 +121,6 @@ void KeptThread::run(std::size_t bytes, Job& job, const std::function<void()>* a
     }
     ::WaitForSingleObject(done_, INFINITE);
     job_ = nullptr;
-    if (retired_) stop();
     if (alongsideError) std::rethrow_exception(alongsideError);
 }
 
