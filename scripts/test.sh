@@ -2,7 +2,9 @@
 # Installs what is missing, builds in Release and runs the whole test suite;
 # then builds the core and its tests again under AddressSanitizer and
 # UndefinedBehaviorSanitizer and runs them; then replays the fuzz corpus and
-# every regression input and fuzzes the editor's sessions for a minute.
+# every regression input and fuzzes the editor's sessions for a minute; then
+# cross-builds for Windows and runs the Windows tests under Wine
+# (scripts/windows.sh, which also writes the Windows zip).
 # Stops at the first stage that fails, so the last summary printed is the
 # one that failed. Build folders: BUILD_DIR (build), ASAN_BUILD_DIR
 # (build-asan), FUZZ_BUILD_DIR (build-fuzz); FUZZ_SECONDS (60).
@@ -26,3 +28,6 @@ echo "== Fuzz build (libFuzzer): corpus, regressions and a short run"
 FUZZ_BUILD_DIR="${FUZZ_BUILD_DIR:-$ROOT/build-fuzz}"
 "$ROOT/scripts/fuzz.sh" --build-only
 (cd "$FUZZ_BUILD_DIR/fuzz" && ctest --output-on-failure)
+
+echo "== Windows build (mingw-w64): the tests under Wine, the zip"
+"$ROOT/scripts/windows.sh"
