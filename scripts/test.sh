@@ -3,7 +3,9 @@
 # then builds the core and its tests again under AddressSanitizer and
 # UndefinedBehaviorSanitizer and runs them; then replays the fuzz corpus and
 # every regression input and fuzzes the editor's sessions for a minute; then
-# builds the Debian package (build-package) and runs the unpacked programs.
+# builds the Debian package (build-package) and runs the unpacked programs;
+# then cross-builds for Windows and runs the Windows tests under Wine
+# (scripts/windows.sh, which also writes the Windows zip).
 # Stops at the first stage that fails, so the last summary printed is the
 # one that failed. Build folders: BUILD_DIR (build), ASAN_BUILD_DIR
 # (build-asan), FUZZ_BUILD_DIR (build-fuzz); FUZZ_SECONDS (60).
@@ -31,3 +33,6 @@ FUZZ_BUILD_DIR="${FUZZ_BUILD_DIR:-$ROOT/build-fuzz}"
 echo "== Package: build the Debian package, unpack it and run the unpacked programs"
 "$ROOT/scripts/package.sh"
 "$ROOT/scripts/package-check.sh"
+
+echo "== Windows build (mingw-w64): the tests under Wine, the zip"
+"$ROOT/scripts/windows.sh"

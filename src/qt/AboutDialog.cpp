@@ -9,63 +9,48 @@
 #include "FixedDialog.h"
 #include "FontSetup.h"
 #include "Twips.h"
+#include "app/AboutForm.h"
 #include "app/SysInfo.h"
 
-#ifndef LADDERPAD_VERSION
-#define LADDERPAD_VERSION "0.1"
-#endif
-
 namespace lp {
-
-namespace {
-// The etched separator Line1 at height 2640: member 1 grey from x 90 to
-// 5654, member 0 white from x 0 to 5549, a pixel below it.
-constexpr double kLineTop = 2640;
-}  // namespace
 
 AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent, fixedDialogFlags()),
       ui_(this) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("关于"));
+    setWindowTitle(QString::fromUtf8(kAboutCaption));
     setWindowIcon(appIcon());
     endProgram = [] { QCoreApplication::quit(); };
 
-    const DialogScale& s = kAboutScale;
+    const auto spec = [](const char* name) { return *findControl(aboutControls(), name); };
     picIcon_ = new QLabel(this);
     picIcon_->setObjectName(QStringLiteral("picIcon"));
-    picIcon_->setGeometry(s.rect(240, 240, 300, 300));
+    picIcon_->setGeometry(twipsRect(spec("picIcon").place));
     picIcon_->setPixmap(appIconPixmap(16));
     picIcon_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    lblTitle_ = addLabel("lblTitle", QString::fromUtf8(kProgramTitle), s.rect(840, 120, 4365, 480));
-    lblTitle_->setFont(windowFont(kKaiTi, 21.75, true));
-    lblTitle_->setAlignment(Qt::AlignCenter);
-    label4_ = addLabel("Label4", QStringLiteral("版本 " LADDERPAD_VERSION), s.rect(960, 840, 4215, 255));
-    lblDescription_ = addLabel("lblDescription", QStringLiteral("继电器梯形图的绘制与语句表转换"),
-                               s.rect(960, 1310, 3885, 210));
-    label2_ = addLabel("Label2", QStringLiteral("可编程控制器课程教学软件"), s.rect(1766, 1627, 3495, 255));
-    label3_ = addLabel("Label3", QStringLiteral("指令：LD LDI AND ANI OR ORI ANB ORB OUT END"),
-                       s.rect(1766, 1972, 4455, 255));
-    label5_ = addLabel("Label5", QStringLiteral("日期：2025 年"), s.rect(960, 2280, 3735, 255));
-    lblDisclaimer_ = addLabel("lblDisclaimer",
-                              QStringLiteral("警告：本程序受著作权法保护。未经许可，不得复制或传播本程序的全部或部分。"),
-                              s.rect(240, 2745, 3630, 660));
+    lblTitle_ = addLabel(spec("lblTitle"));
+    label4_ = addLabel(spec("Label4"));
+    lblDescription_ = addLabel(spec("lblDescription"));
+    label2_ = addLabel(spec("Label2"));
+    label3_ = addLabel(spec("Label3"));
+    label5_ = addLabel(spec("Label5"));
+    lblDisclaimer_ = addLabel(spec("lblDisclaimer"));
     lblDisclaimer_->setWordWrap(true);
     lblDisclaimer_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    cmdOK_ = new QPushButton(QStringLiteral("确定"), this);
+    cmdOK_ = new QPushButton(QString::fromUtf8(spec("cmdOK").text), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setGeometry(s.rect(4125, 2640, 1500, 345));
+    cmdOK_->setGeometry(twipsRect(spec("cmdOK").place));
     cmdOK_->setDefault(true);
 
-    cmdSysInfo_ = new QPushButton(QStringLiteral("系统信息(&S)..."), this);
+    cmdSysInfo_ = new QPushButton(QString::fromUtf8(spec("cmdSysInfo").text), this);
     cmdSysInfo_->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo_->setGeometry(s.rect(4140, 3120, 1485, 345));
+    cmdSysInfo_->setGeometry(twipsRect(spec("cmdSysInfo").place));
     cmdSysInfo_->setAutoDefault(false);
 
     setTabOrder(cmdOK_, cmdSysInfo_);
-    setFixedSize(clientSizeHolding(*this, twipsRect(0, 0, 5850, 3540).size()));
+    setFixedSize(clientSizeHolding(*this, twipsRect(kAboutClient).size()));
     makeFixedDialog(*this);
     cmdOK_->setFocus();
 
@@ -73,11 +58,12 @@ AboutDialog::AboutDialog(QWidget* parent)
     connect(cmdSysInfo_, &QPushButton::clicked, this, &AboutDialog::cmdSysInfo_Click);
 }
 
-QLabel* AboutDialog::addLabel(const char* name, const QString& text, QRect geometry) {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+QLabel* AboutDialog::addLabel(const ControlSpec& spec) {
+    auto* label = new QLabel(QString::fromUtf8(spec.text), this);
+    label->setObjectName(QString::fromLatin1(spec.name));
+    label->setGeometry(twipsRect(spec.place));
+    label->setAlignment((spec.align == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+    if (spec.font.face) label->setFont(windowFont(spec.font));
     return label;
 }
 
@@ -93,12 +79,11 @@ void AboutDialog::reject() { cmdOK_Click(); }
 void AboutDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
-    const DialogScale& s = kAboutScale;
-    const int y = twipsToPixels(kLineTop * s.twipsDown);
-    painter.setPen(QColor(128, 128, 128));
-    painter.drawLine(twipsToPixels(90 * s.twipsAcross), y, twipsToPixels(5654 * s.twipsAcross), y);
-    painter.setPen(QColor(255, 255, 255));
-    painter.drawLine(0, y + 1, twipsToPixels(5549 * s.twipsAcross), y + 1);
+    for (const LineSpec& line : aboutLines()) {
+        const int y = twipsToPixels(line.top) + line.pixelsDown;
+        painter.setPen(QColor(line.grey, line.grey, line.grey));
+        painter.drawLine(twipsToPixels(line.from), y, twipsToPixels(line.to), y);
+    }
 }
 
 }  // namespace lp

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include "QtUserInterface.h"
+#include "app/Controls.h"
 
 class QLabel;
 class QPushButton;
@@ -42,7 +43,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QLabel* addLabel(const char* name, const QString& text, QRect geometry);
+    QLabel* addLabel(const ControlSpec& spec);
 
     QtUserInterface ui_;
     QLabel* picIcon_ = nullptr;

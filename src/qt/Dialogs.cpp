@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/BoxTexts.h"
+
 namespace lp {
 
 void showMessageBox(QWidget* parent, const QString& text, const QString& caption) {
@@ -13,7 +15,7 @@ void showMessageBox(QWidget* parent, const QString& text, const QString& caption
     box.setText(text);
     box.setTextFormat(Qt::PlainText);
     box.setIcon(QMessageBox::NoIcon);
-    QPushButton* ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
+    QPushButton* ok = box.addButton(QString::fromUtf8(kOkText), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();
@@ -26,8 +28,8 @@ QString askTextBox(QWidget* parent, const QString& prompt, const QString& title)
     box.setLabelText(prompt);
     box.setTextEchoMode(QLineEdit::Normal);
     box.setTextValue(QString());
-    box.setOkButtonText(QStringLiteral("确定"));
-    box.setCancelButtonText(QStringLiteral("取消"));
+    box.setOkButtonText(QString::fromUtf8(kOkText));
+    box.setCancelButtonText(QString::fromUtf8(kCancelText));
     if (box.exec() != QDialog::Accepted) return QString();
     return box.textValue();
 }

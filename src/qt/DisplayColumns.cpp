@@ -19,8 +19,6 @@ void forEachCodePoint(QStringView line, F f) {
 }
 }  // namespace
 
-int displayWidth(char32_t codePoint) { return (codePoint >= 0x20 && codePoint <= 0x7E) ? 1 : 2; }
-
 std::vector<PlacedChar> placeLine(QStringView line) {
     std::vector<PlacedChar> placed;
     placed.reserve(static_cast<std::size_t>(line.size()));

@@ -1,14 +1,11 @@
 #pragma once
-// The sheet's display rule: every character stands on a fixed grid of
-// half-width columns. A printable ASCII character takes one column, every
-// other character two.
+// The core's display rule of the sheet over Qt's UTF-16 text.
 #include <QStringView>
 #include <vector>
 
-namespace lp {
+#include "sheet/DisplayColumns.h"
 
-// Columns taken by one character (a Unicode code point).
-int displayWidth(char32_t codePoint);
+namespace lp {
 
 struct PlacedChar {
     char32_t codePoint;

@@ -5,14 +5,11 @@
 namespace lp {
 
 void installFontSubstitutions() {
-    QFont::insertSubstitutions(kSongTi, {QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
-                                         QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Serif CJK SC"),
-                                         QStringLiteral("Noto Sans CJK SC")});
-    QFont::insertSubstitutions(kKaiTi, {QStringLiteral("AR PL UKai CN"), QStringLiteral("AR PL UKai TW"),
-                                        QStringLiteral("AR PL UMing CN"), QStringLiteral("WenQuanYi Zen Hei"),
-                                        QStringLiteral("Noto Serif CJK SC")});
-    QFont::insertSubstitutions(kLiShu, {QStringLiteral("WenQuanYi Zen Hei Mono"), QStringLiteral("WenQuanYi Zen Hei"),
-                                        QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Sans CJK SC")});
+    for (const char* face : {kSongTi, kKaiTi, kLiShu}) {
+        QStringList standIns;
+        for (const char* standIn : faceStandIns(face)) standIns << QString::fromUtf8(standIn);
+        QFont::insertSubstitutions(QString::fromUtf8(face), standIns);
+    }
 }
 
 QFont windowFont(const QString& family, double pointSize, bool bold, bool underline) {
@@ -23,9 +20,13 @@ QFont windowFont(const QString& family, double pointSize, bool bold, bool underl
     return font;
 }
 
+QFont windowFont(const FontSpec& spec) {
+    return windowFont(QString::fromUtf8(spec.face), spec.points, spec.bold, spec.underline);
+}
+
 QFont sheetFont() {
     QFont font;
-    font.setFamilies({QStringLiteral("WenQuanYi Zen Hei Mono"), kSongTi});
+    font.setFamilies({QStringLiteral("WenQuanYi Zen Hei Mono"), QString::fromUtf8(kSongTi)});
     font.setStyleHint(QFont::TypeWriter);
     font.setPointSizeF(9.0);
     return font;

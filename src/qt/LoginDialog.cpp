@@ -8,7 +8,7 @@
 #include "AppIcon.h"
 #include "FixedDialog.h"
 #include "Twips.h"
-#include "app/Login.h"
+#include "app/LoginForm.h"
 
 namespace lp {
 
@@ -21,33 +21,35 @@ LoginDialog::LoginDialog(QWidget* parent)
     showMessage = [this](const QString& text, const QString& caption) { showMessageBox(this, text, caption); };
     endProgram = [] { QCoreApplication::quit(); };
 
-    const DialogScale& s = kLoginScale;
-    lblLabels_[0] = new QLabel(QStringLiteral("用户名称(&U):"), this);
+    const auto spec = [](const char* name) { return *findControl(loginControls(), name); };
+    const auto text = [&](const char* name) { return QString::fromUtf8(spec(name).text); };
+    const auto place = [&](const char* name) { return twipsRect(spec(name).place); };
+    lblLabels_[0] = new QLabel(text("lblLabels0"), this);
     lblLabels_[0]->setObjectName(QStringLiteral("lblLabels0"));
-    lblLabels_[0]->setGeometry(s.rect(105, 150, 1080, 270));
+    lblLabels_[0]->setGeometry(place("lblLabels0"));
 
     txtUserName_ = new QLineEdit(this);
     txtUserName_->setObjectName(QStringLiteral("txtUserName"));
-    txtUserName_->setGeometry(s.rect(1290, 135, 2325, 345));
+    txtUserName_->setGeometry(place("txtUserName"));
 
-    lblLabels_[1] = new QLabel(QStringLiteral("密码(&P):"), this);
+    lblLabels_[1] = new QLabel(text("lblLabels1"), this);
     lblLabels_[1]->setObjectName(QStringLiteral("lblLabels1"));
-    lblLabels_[1]->setGeometry(s.rect(105, 540, 1080, 270));
+    lblLabels_[1]->setGeometry(place("lblLabels1"));
 
     txtPassword_ = new QLineEdit(this);
     txtPassword_->setObjectName(QStringLiteral("txtPassword"));
-    txtPassword_->setGeometry(s.rect(1290, 525, 2325, 345));
+    txtPassword_->setGeometry(place("txtPassword"));
     txtPassword_->setEchoMode(QLineEdit::Password);
     txtPassword_->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));  // '*'
 
-    cmdOK_ = new QPushButton(QStringLiteral("确定"), this);
+    cmdOK_ = new QPushButton(text("cmdOK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setGeometry(s.rect(495, 1020, 1140, 390));
+    cmdOK_->setGeometry(place("cmdOK"));
     cmdOK_->setDefault(true);
 
-    cmdCancel_ = new QPushButton(QStringLiteral("取消"), this);
+    cmdCancel_ = new QPushButton(text("cmdCancel"), this);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel_->setGeometry(s.rect(2100, 1020, 1140, 390));
+    cmdCancel_->setGeometry(place("cmdCancel"));
     cmdCancel_->setAutoDefault(false);
 
     // Each label's access key moves to the control that follows it.
@@ -57,7 +59,7 @@ LoginDialog::LoginDialog(QWidget* parent)
     setTabOrder(txtPassword_, cmdOK_);
     setTabOrder(cmdOK_, cmdCancel_);
 
-    setFixedSize(clientSizeHolding(*this, twipsRect(0, 0, 3750, 1545).size()));
+    setFixedSize(clientSizeHolding(*this, twipsRect(kLoginClient).size()));
     makeFixedDialog(*this);
     txtUserName_->setFocus();
 

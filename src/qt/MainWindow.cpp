@@ -16,30 +16,20 @@
 #include "AppIcon.h"
 #include "DisplayColumns.h"
 #include "FontSetup.h"
-#include "PaletteButtons.h"
 #include "Placement.h"
 #include "SheetView.h"
 #include "TextBoxText.h"
 #include "Twips.h"
 #include "app/ButtonTips.h"
 #include "app/Buttons.h"
+#include "app/MainForm.h"
 #include "statement/Convert.h"
 
 namespace lp {
 
 namespace {
 
-QFont buttonFont(ButtonFont kind) {
-    switch (kind) {
-    case ButtonFont::Element: return windowFont(kSongTi, 12, true);
-    case ButtonFont::Word: return windowFont(kKaiTi, 15, true);
-    case ButtonFont::Heavy: return windowFont(kLiShu, 21.75, true);
-    case ButtonFont::Export: return windowFont(kSongTi, 15.75, true);
-    }
-    return {};
-}
-
-constexpr double kPicture1Width = 10815;  // twips; the height follows the window
+const ControlSpec& spec(const char* name) { return *findControl(mainFormControls(), name); }
 
 }  // namespace
 
@@ -64,7 +54,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), ui_(this), ladder_(ui
 
 MainWindow::~MainWindow() = default;
 
-QSize MainWindow::restoredClientSize() { return twipsRect(0, 0, 11880, 8595).size(); }
+QSize MainWindow::restoredClientSize() { return twipsRect(kMainClient).size(); }
 
 QPushButton* MainWindow::Command(int n) const {
     return Palette::valid(n) ? commands_[static_cast<std::size_t>(n)] : nullptr;
@@ -121,50 +111,48 @@ void MainWindow::updateMenus() {
 void MainWindow::createControls() {
     picture1_ = new SheetView(client_);
     picture1_->setObjectName(QStringLiteral("Picture1"));
-    picture1_->setGeometry(0, 0, twipsToPixels(kPicture1Width), twipsToPixels(8595));
+    picture1_->setGeometry(twipsRect(spec("Picture1").place));
 
     picture2_ = new QFrame(client_);
     picture2_->setObjectName(QStringLiteral("Picture2"));
     picture2_->setFrameStyle(QFrame::Box | QFrame::Plain);
     picture2_->setLineWidth(1);
     picture2_->setFocusPolicy(Qt::TabFocus);
-    picture2_->setGeometry(twipsRect(10920, 120, 4215, 5970));
+    picture2_->setGeometry(twipsRect(spec("Picture2").place));
 
-    label1_ = new QLabel(QStringLiteral("元器件库"), picture2_);
+    const ControlSpec& label1 = spec("Label1");
+    label1_ = new QLabel(QString::fromUtf8(label1.text), picture2_);
     label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setGeometry(twipsRect(1320, 120, 1455, 375));
+    label1_->setGeometry(twipsRect(label1.place));
     label1_->setAlignment(Qt::AlignCenter);
-    label1_->setFont(windowFont(kKaiTi, 15.75, true, true));
+    label1_->setFont(windowFont(label1.font));
 
     text1_ = new QPlainTextEdit(client_);
     text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(twipsRect(10920, 6120, 4215, 3975));
-    text1_->setFont(windowFont(kSongTi, 14.25, false));
+    text1_->setGeometry(twipsRect(spec("Text1").place));
+    text1_->setFont(windowFont(spec("Text1").font));
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
-    for (const ButtonSpec& layout : buttonSpecs()) {
-        QWidget* parent = layout.inPicture2 ? static_cast<QWidget*>(picture2_) : client_;
-        auto* button = new QPushButton(QString::fromUtf8(layout.caption), parent);
-        button->setObjectName(QStringLiteral("Command%1").arg(layout.number));
-        button->setGeometry(twipsRect(layout.left, layout.top, layout.width, layout.height));
-        button->setFont(buttonFont(layout.font));
+    for (int n = 1; n <= kButtonCount; ++n) {
+        const ControlSpec& layout = buttonControl(n);
+        QWidget* parent = layout.container ? static_cast<QWidget*>(picture2_) : client_;
+        auto* button = new QPushButton(QString::fromUtf8(layout.text), parent);
+        button->setObjectName(QString::fromLatin1(layout.name));
+        button->setGeometry(twipsRect(layout.place));
+        button->setFont(windowFont(layout.font));
         button->setAutoDefault(false);
-        button->setToolTip(QString::fromStdString(buttonTip(ladder_, layout.number)));
-        const int n = layout.number;
+        button->setToolTip(QString::fromStdString(buttonTip(ladder_, n)));
         connect(button, &QPushButton::clicked, this, [this, n] { pressCommand(n); });
         commands_[static_cast<std::size_t>(n)] = button;
     }
 }
 
 void MainWindow::setTabOrderOfControls() {
-    // Picture1, Picture2, Command1..Command14, (Label1,) Command15..Command18,
-    // Text1, Command19..Command22.
-    std::vector<QWidget*> order{picture1_, picture2_};
-    for (int n = 1; n <= 18; ++n) order.push_back(Command(n));
-    order.push_back(text1_);
-    for (int n = 19; n <= 22; ++n) order.push_back(Command(n));
+    std::vector<QWidget*> order;
+    for (const ControlSpec* control : tabOrder(mainFormControls()))
+        order.push_back(client_->findChild<QWidget*>(QString::fromLatin1(control->name)));
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 

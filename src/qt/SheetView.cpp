@@ -7,12 +7,12 @@
 #include <cmath>
 
 #include "FontSetup.h"
+#include "sheet/SheetScroll.h"
 
 namespace lp {
 
 namespace {
 constexpr int kPadding = 2;  // pixels between the border and the first column / line
-constexpr int kSlotColumns = 10;  // one element slot: five cells of two columns
 }
 
 SheetView::SheetView(QWidget* parent)
@@ -44,9 +44,8 @@ SheetView::SheetView(QWidget* parent)
 }
 
 void SheetView::showPicture(const std::vector<std::string>& lines) {
-    const int shown = lineCount();
-    int firstChanged = static_cast<int>(lines.size());
-    int lastChanged = -1;
+    const LineRange changed = changedLines(
+        lines_.size(), [&](std::size_t i) -> const std::string& { return lines_[i].printed; }, lines);
     // A line that was not shown before starts as an empty one.
     lines_.resize(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -56,17 +55,11 @@ void SheetView::showPicture(const std::vector<std::string>& lines) {
         line.text = QString::fromStdString(line.printed);
         line.columns = displayColumns(line.text);
         line.runs = glyphs_.runsFor(line.text, columnWidth_);
-        firstChanged = std::min(firstChanged, static_cast<int>(i));
-        lastChanged = static_cast<int>(i);
-    }
-    if (shown > lineCount()) {  // the lines past the new end are wiped
-        firstChanged = std::min(firstChanged, lineCount());
-        lastChanged = shown - 1;
     }
     widestColumns_ = 0;
     for (const Line& line : lines_) widestColumns_ = std::max(widestColumns_, line.columns);
     updateScrollBars();
-    if (lastChanged >= firstChanged) updateLines(firstChanged, lastChanged);
+    if (!changed.empty()) updateLines(changed.first, changed.last);
 }
 
 // Schedules the repaint of lines first..last, and of one line either side:
@@ -89,19 +82,12 @@ QSize SheetView::contentSize() const {
 }
 
 void SheetView::ensureVisible(int row, int column) {
-    const int top = static_cast<int>(cellOrigin(std::max(0, row - 2), 0).y()) - kPadding;
-    const int bottom = static_cast<int>(cellOrigin(std::max(0, row), 0).y()) + kPadding;
-    QScrollBar* v = verticalScrollBar();
-    const int height = viewport()->height();
-    if (bottom - v->value() > height) v->setValue(bottom - height);
-    if (top < v->value()) v->setValue(top);
-
-    const int left = static_cast<int>(cellOrigin(0, std::max(0, column)).x()) - kPadding;
-    const int right = static_cast<int>(std::ceil(cellOrigin(0, std::max(0, column) + kSlotColumns).x())) + kPadding;
     QScrollBar* h = horizontalScrollBar();
-    const int width = viewport()->width();
-    if (right - h->value() > width) h->setValue(right - width);
-    if (left < h->value()) h->setValue(left);
+    QScrollBar* v = verticalScrollBar();
+    const ScrollPosition to = scrollToShow({h->value(), v->value()}, viewport()->width(), viewport()->height(),
+                                           {columnWidth_, lineHeight_, kPadding}, row, column);
+    v->setValue(to.y);
+    h->setValue(to.x);
 }
 
 void SheetView::paintEvent(QPaintEvent* event) {

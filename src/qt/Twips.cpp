@@ -1,35 +1,25 @@
 #include "Twips.h"
 
 #include <QWidget>
-#include <cmath>
+#include <vector>
 
 namespace lp {
 
-namespace {
-constexpr int kMargin = 8;  // pixels kept free beyond the outermost control
-}
-
-int twipsToPixels(double twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
-
-QRect twipsRect(double left, double top, double width, double height) {
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
-
-QRect DialogScale::rect(double left, double top, double width, double height) const {
-    return twipsRect(left * twipsAcross, top * twipsDown, width * twipsAcross, height * twipsDown);
+QRect twipsRect(const TwipsRect& twips) {
+    const PixelRect r = toPixels(twips);
+    return QRect(r.left, r.top, r.width, r.height);
 }
 
 QSize clientSizeHolding(const QWidget& dialog, QSize stated) {
-    int right = 0;
-    int bottom = 0;
+    std::vector<PixelRect> controls;
     for (const QWidget* child : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (child->isWindow()) continue;
-        right = std::max(right, child->geometry().right() + 1);
-        bottom = std::max(bottom, child->geometry().bottom() + 1);
+        const QRect g = child->geometry();
+        controls.push_back({g.x(), g.y(), g.width(), g.height()});
     }
-    return QSize(std::max(stated.width(), right + kMargin), std::max(stated.height(), bottom + kMargin));
+    const PixelSize size = lp::clientSizeHolding({stated.width(), stated.height()}, controls,
+                                                 twipsToPixels(kHoldingMarginTwips));
+    return QSize(size.width, size.height);
 }
 
 }  // namespace lp

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "FakeRegistry.h"
+#include "app/AnsiText.h"
 #include "app/KeyValue.h"
 
 namespace lp {
@@ -72,9 +73,11 @@ TEST_F(GetKeyValueTest, EmptyTextValues) {
     EXPECT_EQ(keyVal, "");
 }
 
-TEST_F(GetKeyValueTest, TextIsKeptByteForByte) {
+// The value's bytes are in the system's ANSI code page (code page 936 on a
+// Chinese Windows, UTF-8 elsewhere); the text comes back as the program's.
+TEST_F(GetKeyValueTest, TextComesBackAsTheTextStored) {
     const std::string path = "C:\\程序\\工具.exe";
-    store(kRegSz, path + '\0');
+    store(kRegSz, ansiFromText(path) + '\0');
     std::string keyVal;
     ASSERT_TRUE(read(keyVal));
     EXPECT_EQ(keyVal, path);

@@ -32,10 +32,10 @@ private slots:
 
     void chineseTextHasGlyphs() {
         installFontSubstitutions();
-        for (const QString& family : {kSongTi, kKaiTi, kLiShu}) {
+        for (const char* family : {kSongTi, kKaiTi, kLiShu}) {
             const QFontMetrics m(windowFont(family, 12, false));
             for (QChar c : QStringLiteral("梯形图编辑器元器件库转换退出┣┫（）"))
-                QVERIFY2(m.inFont(c), qPrintable(family + QStringLiteral(": ") + c));
+                QVERIFY2(m.inFont(c), qPrintable(QString::fromUtf8(family) + QStringLiteral(": ") + c));
         }
     }
 };

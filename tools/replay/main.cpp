@@ -4,20 +4,25 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <vector>
 
+#include "ProgramArguments.h"
 #include "ReplaySession.h"
+#include "platform/TextPath.h"
 
 int main(int argc, char** argv) {
+    lp::useBinaryStandardStreams();
+    const std::vector<std::string> args = lp::programArguments(argc, argv);
     lp::ReplayOptions options;
     std::string scriptPath;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
         if (arg == "--export-dir") {
-            if (i + 1 >= argc) {
+            if (i + 1 >= args.size()) {
                 std::cerr << "error: --export-dir needs a folder\n";
                 return 2;
             }
-            options.exportDir = argv[++i];
+            options.exportDir = args[++i];
         } else if (arg == "--help" || arg == "-h") {
             std::cout << "usage: ladderpad-replay [--export-dir DIR] [SCRIPT]\n";
             return 0;
@@ -32,7 +37,7 @@ int main(int argc, char** argv) {
         }
     }
     if (scriptPath.empty() || scriptPath == "-") return lp::runReplay(std::cin, std::cout, std::cerr, options);
-    std::ifstream file(scriptPath, std::ios::binary);
+    std::ifstream file(lp::pathFromText(scriptPath), std::ios::binary);
     if (!file) {
         std::cerr << "error: cannot open the script " << scriptPath << "\n";
         return 2;

@@ -28,7 +28,6 @@ std::string fromWide(const std::wstring& wide, UINT codePage) {
 }
 }  // namespace
 
-std::wstring wideFromText(std::string_view text) { return toWide(text, CP_UTF8); }
 std::string ansiFromText(std::string_view text) { return fromWide(toWide(text, CP_UTF8), CP_ACP); }
 std::string textFromAnsi(std::string_view ansi) { return fromWide(toWide(ansi, CP_ACP), CP_UTF8); }
 

@@ -5,13 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "platform/WideText.h"  // wideFromText on Windows
+
 namespace lp {
 
 std::string ansiFromText(std::string_view text);
 std::string textFromAnsi(std::string_view ansi);
-
-#ifdef _WIN32
-std::wstring wideFromText(std::string_view text);
-#endif
 
 }  // namespace lp

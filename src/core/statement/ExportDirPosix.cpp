@@ -88,19 +88,10 @@ std::string documentsFolder(const std::string& home, const std::string& configHo
     return home;
 }
 
-std::string defaultExportDir() {
-#if defined(_WIN32)
-    return "D:\\";
-#else
-    return documentsFolder(homeFolder(), environment("XDG_CONFIG_HOME"));
-#endif
-}
+std::string defaultExportDir() { return documentsFolder(homeFolder(), environment("XDG_CONFIG_HOME")); }
 
 std::string exportFilePath(const std::string& folder) {
     std::string path = folder.empty() ? defaultExportDir() : folder;
-#if defined(_WIN32)
-    if (path.back() != '\\' && path.back() != '/') path += '\\';
-#else
     std::filesystem::path folderPath(path);
     if (folderPath.is_relative()) {
         const std::string cwd = workingFolder();
@@ -108,7 +99,6 @@ std::string exportFilePath(const std::string& folder) {
     }
     path = folderPath.lexically_normal().string();
     if (path.empty() || path.back() != '/') path += '/';
-#endif
     return path + kExportFileName;
 }
 

@@ -1,0 +1,18 @@
+#pragma once
+// Twips on a window: converted with the resolution of the window they lie
+// on (1440 twips to the inch).
+#include <windows.h>
+
+#include "app/Twips.h"
+
+namespace lp::win {
+
+int dpiOf(HWND window);  // the window's, or the system's when it has none yet
+RECT pixelRect(const TwipsRect& twips, int dpi);
+// The outer size of a top-level window whose client area is `client` pixels.
+SIZE frameSizeFor(SIZE client, DWORD style, DWORD exStyle, bool menu, int dpi);
+// Moves a top-level window so that its frame is centred on the work area of
+// its monitor.
+void centreOnScreen(HWND window);
+
+}  // namespace lp::win

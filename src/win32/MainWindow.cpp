@@ -1,0 +1,282 @@
+#include "MainWindow.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "AboutWindow.h"
+#include "ControlWindows.h"
+#include "Fonts.h"
+#include "Geometry.h"
+#include "MenuBar.h"
+#include "ModalLoop.h"
+#include "PaletteWindow.h"
+#include "SheetWindow.h"
+#include "WideText.h"
+#include "app/Buttons.h"
+#include "app/MainForm.h"
+#include "sheet/DisplayColumns.h"
+#include "statement/Convert.h"
+
+namespace lp::win {
+
+namespace {
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
+constexpr int kPicture1Id = 200;
+constexpr int kPicture2Id = 201;
+constexpr int kLabel1Id = 202;
+constexpr int kText1Id = 203;
+constexpr int kFirstButtonId = 100;  // CommandN has kFirstButtonId + N
+
+// The window's default font, for controls that name none.
+constexpr FontSpec kDefaultFont{kSongTi, 9, false};
+}  // namespace
+
+MainWindow::MainWindow() : ladder_(ui_) {
+    endProgram = [] { lp::win::endProgram(); };
+    // exportDir stays empty: the export goes to its default folder, D: itself.
+    create(kClassName, COLOR_BTNFACE, kExStyle, wide(kProgramTitle).c_str(), kStyle, nullptr, createMenuBar());
+    setProgramIcons(hwnd());
+    accelerators_ = createAccelerators();
+    ui_.owner = hwnd();
+    // The palette behind a modal box shows what the command has set so far.
+    ui_.beforeModal = [this] { mirrorPalette(); };
+    createControls();
+    layout(dpiOf(hwnd()));
+    mirrorPalette();
+    updateMenus();
+}
+
+MainWindow::~MainWindow() {
+    about_.reset();
+    if (accelerators_) ::DestroyAcceleratorTable(accelerators_);
+}
+
+HWND MainWindow::Picture2() const { return picture2_ ? picture2_->hwnd() : nullptr; }
+
+HWND MainWindow::Command(int n) const { return Palette::valid(n) ? commands_[static_cast<std::size_t>(n)] : nullptr; }
+
+SheetWindow& MainWindow::sheet() const { return *SheetWindow::of(picture1_); }
+
+void MainWindow::createControls() {
+    // Made in tab order, so that each window's children follow it too.
+    for (const ControlSpec& spec : mainFormControls()) {
+        if (std::strcmp(spec.name, "Picture1") == 0) {
+            picture1_ = ::CreateWindowExW(0, SheetWindow::className(), L"", WS_CHILD | WS_VISIBLE | WS_BORDER |
+                                          WS_TABSTOP | WS_HSCROLL | WS_VSCROLL, 0, 0, 0, 0, hwnd(),
+                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPicture1Id)),
+                                          ::GetModuleHandleW(nullptr), nullptr);
+        } else if (std::strcmp(spec.name, "Picture2") == 0) {
+            picture2_ = std::make_unique<PaletteWindow>(hwnd(), kPicture2Id);
+        }
+    }
+    for (const ControlSpec& spec : mainFormControls()) {
+        HWND parent = spec.container ? Picture2() : hwnd();
+        if (std::strcmp(spec.name, "Label1") == 0) {
+            label1_ = createControl(parent, spec, kLabel1Id);
+        } else if (std::strcmp(spec.name, "Text1") == 0) {
+            text1_ = createControl(parent, spec, kText1Id);
+        } else if (spec.kind == ControlKind::Button) {
+            const int n = std::atoi(spec.name + std::strlen("Command"));
+            commands_[static_cast<std::size_t>(n)] = createControl(parent, spec, kFirstButtonId + n);
+        }
+    }
+}
+
+void MainWindow::layout(int dpi) {
+    fonts_.clear();
+    for (const ControlSpec& spec : mainFormControls()) {
+        HWND control = nullptr;
+        if (std::strcmp(spec.name, "Picture1") == 0) control = picture1_;
+        else if (std::strcmp(spec.name, "Picture2") == 0) control = Picture2();
+        else if (std::strcmp(spec.name, "Label1") == 0) control = label1_;
+        else if (std::strcmp(spec.name, "Text1") == 0) control = text1_;
+        else control = Command(std::atoi(spec.name + std::strlen("Command")));
+        const bool picture = spec.kind == ControlKind::Picture;
+        placeControl(control, spec, dpi, picture ? nullptr : fonts_.get(spec.font, dpi, kDefaultFont));
+    }
+    sheet().setDpi(dpi);
+    dockPicture1();
+}
+
+void MainWindow::dockPicture1() {
+    RECT client;
+    ::GetClientRect(hwnd(), &client);
+    const int width = twipsToPixels(kPicture1Width, dpiOf(hwnd()));
+    ::SetWindowPos(picture1_, nullptr, 0, 0, width, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::show() {
+    const int dpi = dpiOf(hwnd());
+    const PixelRect restored = toPixels(kMainClient, dpi);
+    const SIZE frame = frameSizeFor({restored.width, restored.height}, kStyle, kExStyle, true, dpi);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoW(::MonitorFromWindow(hwnd(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& area = monitor.rcWork;
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    placement.showCmd = SW_SHOWMAXIMIZED;
+    placement.rcNormalPosition.left = area.left + (area.right - area.left - frame.cx) / 2;
+    placement.rcNormalPosition.top = area.top + (area.bottom - area.top - frame.cy) / 2;
+    placement.rcNormalPosition.right = placement.rcNormalPosition.left + frame.cx;
+    placement.rcNormalPosition.bottom = placement.rcNormalPosition.top + frame.cy;
+    ::SetWindowPlacement(hwnd(), &placement);
+    ::UpdateWindow(hwnd());
+    if (loaded_) return;  // later activations leave the sheet alone
+    loaded_ = true;
+    ladder_.Form_Load();
+    ladder_.Form_Activate();
+    mirrorPalette();
+    showText1IfChanged();
+    repaintSheet();
+}
+
+void MainWindow::pressCommand(int n) {
+    if (running_) return;  // a command's modal box is open
+    running_ = true;
+    takeUserEditsOfText1();
+    const ClickResult result = pressButton(ladder_, n);
+    running_ = false;
+    if (!hwnd()) return;
+    mirrorPalette();
+    showText1IfChanged();
+    repaintSheet();
+    updateMenus();
+    if (result == ClickResult::Exit) showAbout();
+}
+
+void MainWindow::runMenuCommand(MenuCommand command) {
+    if (running_) return;  // a command's modal box is open
+    switch (command) {
+    case MenuCommand::OpenDrawing:
+    case MenuCommand::SaveDrawing:
+    case MenuCommand::SaveDrawingAs:
+    case MenuCommand::CheckList:
+    case MenuCommand::StartSimulation:
+    case MenuCommand::StepSimulation:
+    case MenuCommand::StopSimulation:
+        break;
+    }
+    updateMenus();
+}
+
+void MainWindow::updateMenus() {
+    // Each item is enabled while its command can act.
+    HMENU bar = ::GetMenu(hwnd());
+    for (const MenuSpec& menuSpec : menuBar())
+        for (const MenuItemSpec& item : menuSpec.items)
+            ::EnableMenuItem(bar, static_cast<UINT>(menuId(item.command)), MF_BYCOMMAND | MF_GRAYED);
+    ::DrawMenuBar(hwnd());
+}
+
+void MainWindow::mirrorPalette() {
+    for (int n = 1; n <= kButtonCount; ++n) {
+        HWND button = Command(n);
+        ::EnableWindow(button, ladder_.palette.enabled(n) ? TRUE : FALSE);
+        ::ShowWindow(button, ladder_.palette.visible(n) ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
+void MainWindow::takeUserEditsOfText1() {
+    const std::wstring now = windowText(text1_);
+    if (now == shownText1_) return;
+    ladder_.Text1 = utf8(now);
+    coreText1_ = ladder_.Text1;
+    shownText1_ = now;
+}
+
+void MainWindow::showText1IfChanged() {
+    if (ladder_.Text1 == coreText1_) return;
+    setWindowText(text1_, ladder_.Text1);  // the edit box's lines end in CR LF, as the core's do
+    coreText1_ = ladder_.Text1;
+    shownText1_ = windowText(text1_);
+}
+
+void MainWindow::repaintSheet() {
+    sheet().showPicture(ladder_.picture);
+    std::string before;
+    for (int col = kFirstCol; col < ladder_.state.CurCol && col <= kLastCol; ++col)
+        before += ladder_.sheet.cell(ladder_.state.CurRow, col);
+    sheet().ensureVisible(ladder_.state.CurRow, displayColumns(before));
+}
+
+void MainWindow::showAbout() {
+    if (!about_) {
+        about_ = std::make_unique<AboutWindow>();
+        about_->endProgram = [this] { endProgram(); };
+    }
+    about_->show();
+    ::ShowWindow(hwnd(), SW_HIDE);
+}
+
+void MainWindow::moveFocus(bool backwards) {
+    const auto order = tabOrder(mainFormControls());
+    std::vector<HWND> stops;
+    for (const ControlSpec* spec : order) {
+        if (std::strcmp(spec->name, "Picture1") == 0) stops.push_back(picture1_);
+        else if (std::strcmp(spec->name, "Picture2") == 0) stops.push_back(Picture2());
+        else if (std::strcmp(spec->name, "Text1") == 0) stops.push_back(text1_);
+        else stops.push_back(Command(std::atoi(spec->name + std::strlen("Command"))));
+    }
+    const auto at = std::find(stops.begin(), stops.end(), ::GetFocus());
+    const int count = static_cast<int>(stops.size());
+    int index = at == stops.end() ? (backwards ? 0 : count - 1) : static_cast<int>(at - stops.begin());
+    for (int step = 0; step < count; ++step) {
+        index = (index + (backwards ? count - 1 : 1)) % count;
+        HWND next = stops[static_cast<std::size_t>(index)];
+        if (::IsWindowVisible(next) && ::IsWindowEnabled(next)) {
+            ::SetFocus(next);
+            if (next == text1_) ::SendMessageW(text1_, EM_SETSEL, 0, -1);
+            return;
+        }
+    }
+}
+
+bool MainWindow::preTranslate(MSG& message) {
+    if (accelerators_ && ::TranslateAcceleratorW(hwnd(), accelerators_, &message)) return true;
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && !(::GetKeyState(VK_CONTROL) & 0x8000)) {
+        moveFocus((::GetKeyState(VK_SHIFT) & 0x8000) != 0);
+        return true;
+    }
+    return false;
+}
+
+LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        if (HIWORD(wParam) == BN_CLICKED && id > kFirstButtonId && id <= kFirstButtonId + kButtonCount &&
+            reinterpret_cast<HWND>(lParam) == Command(id - kFirstButtonId)) {
+            pressCommand(id - kFirstButtonId);
+            return 0;
+        }
+        MenuCommand command;
+        if (menuCommandOf(id, command)) {
+            runMenuCommand(command);
+            return 0;
+        }
+        break;
+    }
+    case WM_SIZE:
+        dockPicture1();
+        return 0;
+    case WM_DPICHANGED: {
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        ::SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                       suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        layout(HIWORD(wParam));
+        return 0;
+    }
+    case WM_CLOSE:
+        ::ShowWindow(hwnd(), SW_HIDE);
+        endProgram();
+        return 0;
+    default:
+        break;
+    }
+    return byDefault(message, wParam, lParam);
+}
+
+}  // namespace lp::win

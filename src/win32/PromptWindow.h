@@ -1,0 +1,34 @@
+#pragma once
+// The name prompt: a modal window of our own with the prompt, the title, an
+// edit box with an empty default, OK and Cancel. OK (or Enter) gives the
+// typed text; Cancel, Esc or closing it gives the empty text.
+#include <string>
+
+#include "FontSet.h"
+#include "Window.h"
+
+namespace lp::win {
+
+class PromptWindow : public Window {
+public:
+    static constexpr const wchar_t* kClassName = L"LadderPadPrompt";
+    static constexpr int kPromptTextId = 100;  // the prompt's label
+    static constexpr int kReplyId = 101;       // the edit box; OK is IDOK, Cancel IDCANCEL
+
+    // Shows the prompt over `owner` (disabled meanwhile) and waits for it.
+    static std::string ask(HWND owner, const std::string& prompt, const std::string& title);
+
+    bool preTranslate(MSG& message) override;
+
+private:
+    PromptWindow(HWND owner, const std::string& prompt, const std::string& title);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void finish(bool accepted);
+
+    FontSet fonts_;
+    HWND reply_ = nullptr;
+    bool done_ = false;
+    std::wstring answer_;
+};
+
+}  // namespace lp::win

@@ -1,0 +1,67 @@
+#pragma once
+// Picture1: the sheet as the lines Fresh printed. Every character stands at
+// its own column of a fixed half-width grid, so the columns line up whatever
+// the font's own advances are. The window keeps what was printed and paints
+// it again whenever it is uncovered or resized, and scrolls when the sheet
+// is larger than the window. A new picture repaints only the lines that
+// differ from the one shown.
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+namespace lp::win {
+
+class SheetWindow {
+public:
+    static const wchar_t* className();  // registers the class on first use
+
+    // The window's state lives with the window: made on WM_NCCREATE, freed
+    // on WM_NCDESTROY.
+    static SheetWindow* of(HWND window);
+
+    // Replaces what the window shows by these printed lines (UTF-8).
+    void showPicture(const std::vector<std::string>& lines);
+    const std::vector<std::string>& lines() const { return lines_; }
+
+    // Scrolls as little as needed so that the rung whose graphics row is
+    // `row` (1-based; its name row above it too) and `column` are in sight.
+    void ensureVisible(int row, int column);
+
+    // Geometry of the grid, in pixels, at the window's resolution.
+    int columnWidth() const { return columnWidth_; }
+    int lineHeight() const { return lineHeight_; }
+    POINT scrollPosition() const { return {scrollX_, scrollY_}; }
+
+    // The font follows the window's resolution.
+    void setDpi(int dpi);
+
+private:
+    explicit SheetWindow(HWND window);
+    ~SheetWindow();
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void paint();
+    void updateScrollBars();
+    void scrollTo(int x, int y);
+    void scrollBy(int bar, WPARAM request);
+    void invalidateLines(int first, int last);
+    int columnsOf(const std::string& line) const;
+    SIZE contentSize() const;
+    SIZE viewSize() const;
+
+    HWND window_;
+    HFONT font_ = nullptr;
+    int dpi_ = 96;
+    int columnWidth_ = 8;
+    int lineHeight_ = 16;
+    int ascent_ = 12;
+    int padding_ = 2;
+    int widestColumns_ = 0;
+    int scrollX_ = 0;
+    int scrollY_ = 0;
+    std::vector<std::string> lines_;
+};
+
+}  // namespace lp::win

@@ -1,0 +1,24 @@
+#pragma once
+// The core's way to the user in the Windows windows: the name prompt as our
+// own modal window and messages through MessageBoxW, OK only, no icon.
+#include <functional>
+
+#include <windows.h>
+
+#include "sheet/UserInterface.h"
+
+namespace lp::win {
+
+class Win32UserInterface : public UserInterface {
+public:
+    std::string inputBox(const std::string& prompt, const std::string& title) override;
+    void messageBox(const std::string& text, const std::string& caption) override;
+
+    // The window the boxes are modal to.
+    HWND owner = nullptr;
+    // Runs just before either box opens, so that the window behind the modal
+    // box shows the state the command has reached.
+    std::function<void()> beforeModal;
+};
+
+}  // namespace lp::win
