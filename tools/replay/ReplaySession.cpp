@@ -8,7 +8,7 @@
 #include "StateDump.h"
 #include "Utf8.h"
 #include "app/Buttons.h"
-#include "circuit/WrittenListCheck.h"
+#include "statement/ListCheckCommand.h"
 #include "sheet/Ladder.h"
 #include "simulation/SimulationSession.h"
 
@@ -177,7 +177,7 @@ int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const 
                 out << dump;
             } else if (verb == "check") {
                 if (hasArg) throw LineError{"check takes no argument"};
-                out << checkLine(checkWrittenList(ladder.sheet, ladder.state.CurRow, ladder.state.CurCol, ladder.Text1));
+                out << checkLine(checkText1(ladder));
             } else if (verb == "sim") {
                 if (!hasArg) throw LineError{"sim needs start, set, scan, step, reset or stop"};
                 simCommand(arg, ladder, session, out);

@@ -1,7 +1,6 @@
 #include "app/RunMenu.h"
 
 #include "app/Menus.h"
-#include "circuit/WrittenListCheck.h"
 #include "sheet/Ladder.h"
 #include "simulation/SimulationSession.h"
 
@@ -25,11 +24,6 @@ bool runCommandCanAct(MenuCommand command, const Ladder& ladder, const Simulatio
     case MenuCommand::StopSimulation: return simulation.running();
     default: return false;
     }
-}
-
-void checkListCommand(Ladder& ladder) {
-    const ListVerdict verdict = checkWrittenList(ladder.sheet, ladder.state.CurRow, ladder.state.CurCol, ladder.Text1);
-    ladder.message(verdictMessage(verdict));
 }
 
 }  // namespace lp

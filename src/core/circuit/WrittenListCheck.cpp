@@ -131,7 +131,8 @@ std::optional<ListVerdict> counterexample(const Sheet& sheet, int curRow, int cu
 
 }  // namespace
 
-ListVerdict checkWrittenList(const Sheet& sheet, int curRow, int curCol, std::string_view text) {
+ListVerdict checkWrittenList(const Sheet& sheet, int curRow, int curCol, std::string_view text,
+                             const DrawingRefusal& refusal) {
     const TypedListReading reading = readTypedList(text);
     if (reading.fault != ListFault::None) return lineVerdict(reading.line, reading.why);
     const ParsedList& parsed = reading.parsed;
@@ -152,10 +153,8 @@ ListVerdict checkWrittenList(const Sheet& sheet, int curRow, int curCol, std::st
     case CheckVerdict::WritesDiffer: break;
     }
     // A drawing the conversion cannot write is refused as the conversion
-    // refuses it; a rung that only rereads its own coil still has a meaning
-    // of its own, and a list can be held against it.
-    const StructuralResult built = check.structuralList();
-    if (!built.ok && built.reason != RefusalReason::RereadsOwnCoil) return refusedVerdict(built.message);
+    // refuses it.
+    if (auto message = refusal()) return refusedVerdict(std::move(*message));
     try {
         if (auto v = counterexample(sheet, curRow, curCol, parsed.lines)) return *v;
     } catch (const BddOverflow&) {

@@ -7,6 +7,8 @@
 // after a scan, whatever the values at the start of the scan: a PLC that
 // runs either one goes through the same states. Where it does not, the
 // answer is one start of a scan that tells the two apart.
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -32,8 +34,13 @@ struct ListVerdict {
     bool listValue = false;
 };
 
+// Why the conversion would refuse the drawing, nothing when it writes it;
+// asked only for a list that does not agree.
+using DrawingRefusal = std::function<std::optional<std::string>()>;
+
 // `text` as the user typed it (see ListSyntax::Typed).
-ListVerdict checkWrittenList(const Sheet& sheet, int curRow, int curCol, std::string_view text);
+ListVerdict checkWrittenList(const Sheet& sheet, int curRow, int curCol, std::string_view text,
+                             const DrawingRefusal& refusal);
 
 // The answer in plain Chinese, as the message box shows it.
 std::string verdictMessage(const ListVerdict& verdict);
