@@ -14,6 +14,7 @@ inline constexpr uint8_t PulledIn = 4;       // a cell of a coil whose device is
 inline constexpr uint8_t Differs = 8;        // a cell of a coil whose list value differs from the drawing's
 inline constexpr uint8_t StepElement = 16;   // a cell of the element of the instruction the last step ran
 inline constexpr uint8_t InputContact = 32;  // a cell of a contact whose device the user switches
+inline constexpr uint8_t OpenGap = 64;       // the blank middle cell of a normally-open contact
 }  // namespace cellpower
 
 inline constexpr std::size_t kSheetCells = static_cast<std::size_t>(kLastRow - kFirstRow + 1) * kColCount;

@@ -217,6 +217,7 @@ const std::vector<uint8_t>& Simulation::cells() {
             if (closed && powered) f |= cellpower::Energized;
             if (input) f |= cellpower::InputContact;
             if (marked) f |= cellpower::StepElement;
+            if (col == c.slot + 2 && !c.normallyClosed) f |= cellpower::OpenGap;
         }
         if (marked) cells_[cellIndex(c.row - 1, c.slot + 1)] |= cellpower::StepElement;
     }
