@@ -130,13 +130,14 @@ void MainWindow::runMenuCommand(MenuCommand command) {
 }
 
 void MainWindow::updateMenus() {
-    // Each item is enabled while its command can act.
+    // Each item is enabled while its command can act, on Text1 as it stands.
+    const std::string text1 = textFromTextBox(text1_ ? text1_->toPlainText() : QString());
     for (const auto& [command, action] : menuActions_) {
         switch (command) {
         case MenuCommand::CheckList:
         case MenuCommand::StartSimulation:
         case MenuCommand::StepSimulation:
-        case MenuCommand::StopSimulation: action->setEnabled(runCommandCanAct(command, ladder_, simulation_)); break;
+        case MenuCommand::StopSimulation: action->setEnabled(runCommandCanAct(command, text1, simulation_)); break;
         default: action->setEnabled(false); break;
         }
     }
@@ -285,7 +286,6 @@ void MainWindow::createControls() {
     connect(text1_, &QPlainTextEdit::textChanged, this, [this] {
         if (settingText1_) return;
         if (simulation_.running()) endSimulation();
-        takeUserEditsOfText1();
         updateMenus();
     });
     connect(picture1_, &SheetView::cellPressed, this, &MainWindow::pressSheet);

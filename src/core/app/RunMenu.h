@@ -1,5 +1,7 @@
 #pragma once
 // When the items of the 运行 menu can act: the same for every front end.
+#include <string_view>
+
 namespace lp {
 
 class Ladder;
@@ -10,5 +12,8 @@ enum class MenuCommand;
 // while a simulation runs or one can start; StopSimulation while one runs.
 // The other menus' items are not decided here (false).
 bool runCommandCanAct(MenuCommand command, const Ladder& ladder, const SimulationSession& simulation);
+// The same with Text1 as the list box holds it now, before a command has
+// taken the user's edits into the ladder.
+bool runCommandCanAct(MenuCommand command, std::string_view text1, const SimulationSession& simulation);
 
 }  // namespace lp
