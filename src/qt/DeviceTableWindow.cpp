@@ -102,6 +102,7 @@ void DeviceTableWindow::showDevices(Simulation& simulation, int periodMs) {
     clearLayout(outputs_);
     switches_.assign(static_cast<std::size_t>(simulation.deviceCount()), nullptr);
     lamps_.assign(static_cast<std::size_t>(simulation.deviceCount()), nullptr);
+    shown_.assign(static_cast<std::size_t>(simulation.deviceCount()), -1);
     for (int d = 0; d < simulation.deviceCount(); ++d) {
         const QString name = QString::fromStdString(simulation.deviceNames()[static_cast<std::size_t>(d)]);
         if (simulation.isInput(d)) {
@@ -128,17 +129,22 @@ void DeviceTableWindow::showDevices(Simulation& simulation, int periodMs) {
 }
 
 void DeviceTableWindow::refresh(Simulation& simulation, bool playing) {
-    const std::vector<std::string>& differs = simulation.differs();
+    const std::vector<std::string>& wrongCoils = simulation.differs();
     for (int d = 0; d < simulation.deviceCount(); ++d) {
         const bool on = simulation.value(d);
         const std::string& name = simulation.deviceNames()[static_cast<std::size_t>(d)];
+        const bool differs = !simulation.isInput(d) && std::binary_search(wrongCoils.begin(), wrongCoils.end(), name);
+        // Only a row whose state changes is set again: a label's style is slow to set.
+        int& shown = shown_[static_cast<std::size_t>(d)];
+        if (shown == (on ? 1 : 0) + (differs ? 2 : 0)) continue;
+        shown = (on ? 1 : 0) + (differs ? 2 : 0);
         if (QPushButton* s = switches_[static_cast<std::size_t>(d)]) {
             const QSignalBlocker block(s);
             s->setChecked(on);
             s->setText(QString::fromStdString(name) + (on ? QStringLiteral(" = 1（接通）") : QStringLiteral(" = 0（断开）")));
         }
         if (QLabel* lamp = lamps_[static_cast<std::size_t>(d)]) {
-            const bool wrong = std::binary_search(differs.begin(), differs.end(), name);
+            const bool wrong = differs;
             QString text = (on ? QStringLiteral("● ") : QStringLiteral("○ ")) + QString::fromStdString(name) +
                            (on ? QStringLiteral(" = 1") : QStringLiteral(" = 0"));
             if (wrong) text += QStringLiteral("  ≠ 梯形图");

@@ -50,6 +50,7 @@ private:
     QVBoxLayout* outputs_ = nullptr;
     std::vector<QPushButton*> switches_;  // by device, null for computed ones
     std::vector<QLabel*> lamps_;          // by device, null for inputs
+    std::vector<int> shown_;              // by device: what its row shows (-1: nothing yet)
     QLabel* counter_ = nullptr;
     QLabel* stack_ = nullptr;
     QPushButton* runPause_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <utility>
 
@@ -115,26 +116,25 @@ QColor SheetView::differsColour() { return QColor(220, 0, 0); }
 QColor SheetView::stepColour() { return QColor(255, 236, 120); }
 
 void SheetView::setCellMarks(std::vector<CellMark> marks) {
-    if (marks == marks_) return;
-    // Repaint the lines whose marks change.
-    std::vector<uint8_t> changed(lines_.size() + 1, 0);
-    auto note = [&](const std::vector<CellMark>& from, const std::vector<CellMark>& other) {
-        for (const CellMark& m : from) {
-            const std::size_t at = static_cast<std::size_t>(std::clamp(m.line, 0, lineCount()));
-            if (changed[at]) continue;
-            bool same = false;
-            for (const CellMark& o : other) same |= o == m;
-            if (!same) changed[at] = 1;
-        }
-    };
-    note(marks_, marks);
-    note(marks, marks_);
-    marks_ = std::move(marks);
-    std::stable_sort(marks_.begin(), marks_.end(), [](const CellMark& a, const CellMark& b) {
+    std::stable_sort(marks.begin(), marks.end(), [](const CellMark& a, const CellMark& b) {
         return a.line != b.line ? a.line < b.line : a.column < b.column;
     });
-    for (int i = 0; i < lineCount(); ++i)
-        if (changed[static_cast<std::size_t>(i)]) updateLines(i, i);
+    if (marks == marks_) return;
+    // Repaint the lines whose marks change: both lists are in line order,
+    // so one walk along them finds those lines.
+    std::size_t i = 0, j = 0;
+    while (i < marks_.size() || j < marks.size()) {
+        const int line = std::min(i < marks_.size() ? marks_[i].line : INT_MAX, j < marks.size() ? marks[j].line : INT_MAX);
+        std::size_t i2 = i, j2 = j;
+        while (i2 < marks_.size() && marks_[i2].line == line) ++i2;
+        while (j2 < marks.size() && marks[j2].line == line) ++j2;
+        if (!std::equal(marks_.begin() + static_cast<std::ptrdiff_t>(i), marks_.begin() + static_cast<std::ptrdiff_t>(i2),
+                        marks.begin() + static_cast<std::ptrdiff_t>(j), marks.begin() + static_cast<std::ptrdiff_t>(j2)))
+            updateLines(line, line);
+        i = i2;
+        j = j2;
+    }
+    marks_ = std::move(marks);
 }
 
 void SheetView::mousePressEvent(QMouseEvent* event) {
@@ -179,11 +179,7 @@ void SheetView::paintMarks(QPainter& painter, const Line& line, QPointF baseline
         painter.save();
         painter.setClipRegion(region);
         painter.setPen(colour);
-        // Drawn twice, a hair apart, so that the coloured lines stand out bold.
-        for (const QGlyphRun& run : line.runs) {
-            painter.drawGlyphRun(baseline, run);
-            painter.drawGlyphRun(baseline + QPointF(0.6, 0), run);
-        }
+        for (const QGlyphRun& run : line.runs) painter.drawGlyphRun(baseline, run);
         painter.restore();
     }
     // A closed normally-open contact: a bar across its gap.
