@@ -36,7 +36,10 @@ std::string shortcutText(const Shortcut& shortcut) {
     if (shortcut.ctrl) text += "Ctrl+";
     if (shortcut.shift) text += "Shift+";
     if (shortcut.letter) text += shortcut.letter;
-    if (shortcut.function) text += "F" + std::to_string(shortcut.function);
+    if (shortcut.function) {
+        text += 'F';
+        text += std::to_string(shortcut.function);
+    }
     return text;
 }
 
