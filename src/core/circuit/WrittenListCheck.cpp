@@ -144,7 +144,7 @@ ListVerdict checkWrittenList(const Sheet& sheet, int curRow, int curCol, std::st
     case CheckVerdict::TooComplex: return refusedVerdict(refusalMessage(RefusalReason::TooComplex, 0, {}));
     case CheckVerdict::Malformed:
         return lineVerdict(textLineOf(parsed, result.line),
-                           listFaultText(result.fault, parsed.lines[std::min(result.line, parsed.lines.size()) - 1].op));
+                           listFaultText(result.fault, parsed.lines[std::clamp<std::size_t>(result.line, 1, parsed.lines.size()) - 1].op));
     case CheckVerdict::EndMismatch: {
         const bool listEnds = parsed.lines.back().op == Op::END;
         if (listEnds) return lineVerdict(parsed.lineNumbers.back(), "梯形图上没有画 END，语句表也不应有 END");
