@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -169,6 +170,11 @@ void DeviceTableWindow::refresh(Simulation& simulation, bool playing) {
     runPause_->setText(playing ? QStringLiteral("暂停") : QStringLiteral("运行"));
     oneScan_->setEnabled(!playing);
     oneStep_->setEnabled(!playing);
+}
+
+void DeviceTableWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (stop) stop();
 }
 
 QPushButton* DeviceTableWindow::inputSwitch(int device) const {

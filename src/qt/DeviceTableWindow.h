@@ -44,8 +44,11 @@ public:
     QPushButton* resetButton() const { return reset_; }
     QPushButton* stopButton() const { return stop_; }
 
+protected:
+    // Closing the table from its frame ends the simulation, as its stop button does.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
-    QWidget* rows_ = nullptr;
     QVBoxLayout* inputs_ = nullptr;
     QVBoxLayout* outputs_ = nullptr;
     std::vector<QPushButton*> switches_;  // by device, null for computed ones

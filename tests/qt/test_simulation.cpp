@@ -177,6 +177,8 @@ private slots:
         t.w.Text1()->textCursor().insertText(QStringLiteral(" "));
         QVERIFY(!t.w.simulation().running());
         QVERIFY(t.w.Picture1()->cellMarks().empty());
+        t.w.deviceTable()->close();  // from its frame
+        QVERIFY(!t.w.simulation().running());
         t.w.menuAction(MenuCommand::StartSimulation)->trigger();
         t.w.pressCommand(12);  // re-edit
         QVERIFY(!t.w.simulation().running());
