@@ -136,6 +136,9 @@ ListVerdict checkWrittenList(const Sheet& sheet, int curRow, int curCol, std::st
     const TypedListReading reading = readTypedList(text);
     if (reading.fault != ListFault::None) return lineVerdict(reading.line, reading.why);
     const ParsedList& parsed = reading.parsed;
+    // A drawing the conversion cannot write is refused as the conversion
+    // refuses it, whatever the list: no list can agree with a faulty drawing.
+    if (auto message = refusal()) return refusedVerdict(std::move(*message));
 
     ListCheck check(sheet, curRow, curCol);
     const CheckResult result = check.check(programText(parsed.lines));
@@ -152,9 +155,6 @@ ListVerdict checkWrittenList(const Sheet& sheet, int curRow, int curCol, std::st
     }
     case CheckVerdict::WritesDiffer: break;
     }
-    // A drawing the conversion cannot write is refused as the conversion
-    // refuses it.
-    if (auto message = refusal()) return refusedVerdict(std::move(*message));
     try {
         if (auto v = counterexample(sheet, curRow, curCol, parsed.lines)) return *v;
     } catch (const BddOverflow&) {

@@ -35,7 +35,7 @@ struct ListVerdict {
 };
 
 // Why the conversion would refuse the drawing, nothing when it writes it;
-// asked only for a list that does not agree.
+// asked once the text reads as a list.
 using DrawingRefusal = std::function<std::optional<std::string>()>;
 
 // `text` as the user typed it (see ListSyntax::Typed).
