@@ -11,19 +11,26 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTimer>
 
 #include "AboutDialog.h"
 #include "AppIcon.h"
+#include "DeviceTableWindow.h"
 #include "DisplayColumns.h"
 #include "FontSetup.h"
 #include "Placement.h"
 #include "SheetView.h"
+#include "SimulationMarks.h"
 #include "TextBoxText.h"
 #include "Twips.h"
 #include "app/ButtonTips.h"
 #include "app/Buttons.h"
 #include "app/MainForm.h"
+#include "app/RunMenu.h"
 #include "statement/Convert.h"
+#include "statement/ListCheckCommand.h"
 
 namespace lp {
 
@@ -40,6 +47,13 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), ui_(this), ladder_(ui
     endProgram = [] { QCoreApplication::quit(); };
     ladder_.exportDir = defaultExportDir();
 
+    scanTimer_ = new QTimer(this);
+    scanTimer_->setObjectName(QStringLiteral("ScanTimer"));
+    connect(scanTimer_, &QTimer::timeout, this, [this] {
+        if (!simulation_.running()) return;
+        simulation_.simulation().scan();
+        showSimulation();
+    });
     createMenus();
     createControls();
     setTabOrderOfControls();
@@ -87,25 +101,151 @@ void MainWindow::createMenus() {
 
 void MainWindow::runMenuCommand(MenuCommand command) {
     if (running_) return;  // a command's modal box is open
+    takeUserEditsOfText1();
+    if (!runCommandCanAct(command, ladder_, simulation_)) return;
     switch (command) {
     case MenuCommand::OpenDrawing:
     case MenuCommand::SaveDrawing:
     case MenuCommand::SaveDrawingAs:
-    case MenuCommand::CheckList:
-    case MenuCommand::StartSimulation:
-    case MenuCommand::StepSimulation:
-    case MenuCommand::StopSimulation:
         break;
+    case MenuCommand::CheckList:
+        running_ = true;
+        checkListCommand(ladder_);
+        running_ = false;
+        break;
+    case MenuCommand::StartSimulation: startSimulation(); break;
+    case MenuCommand::StepSimulation: stepSimulation(); break;
+    case MenuCommand::StopSimulation: endSimulation(); break;
     }
     updateMenus();
 }
 
 void MainWindow::updateMenus() {
-    // Each item is enabled while its command can act.
+    // Each item is enabled while its command can act, on Text1 as it stands.
+    const std::string text1 = textFromTextBox(text1_ ? text1_->toPlainText() : QString());
     for (const auto& [command, action] : menuActions_) {
-        (void)command;
-        action->setEnabled(false);
+        switch (command) {
+        case MenuCommand::CheckList:
+        case MenuCommand::StartSimulation:
+        case MenuCommand::StepSimulation:
+        case MenuCommand::StopSimulation: action->setEnabled(runCommandCanAct(command, text1, simulation_)); break;
+        default: action->setEnabled(false); break;
+        }
     }
+}
+
+void MainWindow::startSimulation() {
+    if (const auto refusal = simulation_.start(ladder_)) {
+        endSimulation();
+        running_ = true;
+        ladder_.message(*refusal);
+        running_ = false;
+        return;
+    }
+    if (!deviceTable_) {
+        deviceTable_ = new DeviceTableWindow(this);
+        deviceTable_->toggleInput = [this](int device) {
+            if (!simulation_.running()) return;
+            simulation_.simulation().toggleInput(device);
+            showSimulation();
+        };
+        deviceTable_->playChanged = [this](bool play) {
+            if (!simulation_.running()) return;
+            simulation_.playing = play;
+            if (play)
+                scanTimer_->start(simulation_.periodMs);
+            else
+                scanTimer_->stop();
+            showSimulation();
+        };
+        deviceTable_->periodChanged = [this](int ms) {
+            simulation_.periodMs = ms;
+            if (scanTimer_->isActive()) scanTimer_->start(ms);
+        };
+        deviceTable_->scanOnce = [this] {
+            if (!simulation_.running()) return;
+            simulation_.simulation().scan();
+            showSimulation();
+        };
+        deviceTable_->stepOnce = [this] { stepSimulation(); };
+        deviceTable_->reset = [this] {
+            if (!simulation_.running()) return;
+            simulation_.simulation().reset();
+            showSimulation();
+        };
+        deviceTable_->stop = [this] {
+            endSimulation();
+            updateMenus();
+        };
+    }
+    deviceTable_->showDevices(simulation_.simulation(), simulation_.periodMs);
+    placeDeviceTable();
+    deviceTable_->show();
+    showSimulation();
+}
+
+void MainWindow::stepSimulation() {
+    if (!simulation_.running()) {
+        startSimulation();
+        if (!simulation_.running()) return;
+    }
+    scanTimer_->stop();
+    simulation_.playing = false;
+    simulation_.simulation().step();
+    showSimulation();
+}
+
+void MainWindow::endSimulation() {
+    const bool wasShowing = !picture1_->cellMarks().empty() || (deviceTable_ && deviceTable_->isVisible());
+    simulation_.stop();
+    scanTimer_->stop();
+    if (deviceTable_) deviceTable_->hide();
+    text1_->setExtraSelections({});
+    if (wasShowing) picture1_->setCellMarks({});
+}
+
+// The sheet, the device table and Text1's highlight as the simulation stands.
+void MainWindow::showSimulation() {
+    Simulation& sim = simulation_.simulation();
+    picture1_->setCellMarks(cellMarks(ladder_, sim.cells()));
+    if (deviceTable_) deviceTable_->refresh(sim, simulation_.playing);
+    QList<QTextEdit::ExtraSelection> highlight;
+    if (const std::size_t line = sim.lastStepLine()) {
+        const QTextBlock block = text1_->document()->findBlockByNumber(static_cast<int>(line) - 1);
+        if (block.isValid()) {
+            QTextEdit::ExtraSelection selection;
+            selection.cursor = QTextCursor(block);
+            selection.format.setBackground(SheetView::stepColour());
+            selection.format.setProperty(QTextFormat::FullWidthSelection, true);
+            highlight << selection;
+            QTextCursor at(block);
+            text1_->setTextCursor(at);
+            text1_->ensureCursorVisible();
+        }
+    }
+    text1_->setExtraSelections(highlight);
+    updateMenus();
+}
+
+void MainWindow::placeDeviceTable() {
+    deviceTable_->adjustSize();
+    const QRect frame = frameGeometry();
+    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
+    const QSize size = deviceTable_->frameGeometry().size();
+    int x = frame.right() + 8;
+    if (x + size.width() > screen.right()) x = screen.right() - size.width() - 8;
+    deviceTable_->move(std::max(screen.left(), x), std::max(screen.top(), frame.top() + 40));
+}
+
+// A press on the sheet: an input's contact switches its device.
+void MainWindow::pressSheet(int line, int column) {
+    if (!simulation_.running()) return;
+    const int row = line + 1;
+    const int col = cellAtDisplayColumn(ladder_, row, column);
+    if (col < 0) return;
+    Simulation& sim = simulation_.simulation();
+    if (!sim.toggleInput(sim.contactDeviceAt(row, col))) return;
+    showSimulation();
 }
 
 void MainWindow::createControls() {
@@ -134,6 +274,13 @@ void MainWindow::createControls() {
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // An edit of Text1 ends a running simulation, and decides what the 运行 menu can do.
+    connect(text1_, &QPlainTextEdit::textChanged, this, [this] {
+        if (settingText1_) return;
+        if (simulation_.running()) endSimulation();
+        updateMenus();
+    });
+    connect(picture1_, &SheetView::cellPressed, this, &MainWindow::pressSheet);
 
     for (int n = 1; n <= kButtonCount; ++n) {
         const ControlSpec& layout = buttonControl(n);
@@ -160,7 +307,10 @@ void MainWindow::pressCommand(int n) {
     if (running_) return;  // a command's modal box is open
     running_ = true;
     takeUserEditsOfText1();
-    const ClickResult result = pressButton(ladder_, n);
+    // A button that acts ends a running simulation first.
+    const bool simulating = simulation_.running();
+    const ClickResult result = pressButton(ladder_, simulation_, n);
+    if (simulating && !simulation_.running()) endSimulation();
     running_ = false;
     mirrorPalette();
     showText1IfChanged();
@@ -187,7 +337,9 @@ void MainWindow::takeUserEditsOfText1() {
 
 void MainWindow::showText1IfChanged() {
     if (ladder_.Text1 == coreText1_) return;
+    settingText1_ = true;
     text1_->setPlainText(textForTextBox(ladder_.Text1));
+    settingText1_ = false;
     coreText1_ = ladder_.Text1;
     shownText1_ = text1_->toPlainText();
 }

@@ -14,6 +14,7 @@
 #include "QtUserInterface.h"
 #include "app/Menus.h"
 #include "sheet/Ladder.h"
+#include "simulation/SimulationSession.h"
 
 class QAction;
 class QFrame;
@@ -21,10 +22,12 @@ class QLabel;
 class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 
 namespace lp {
 
 class AboutDialog;
+class DeviceTableWindow;
 class SheetView;
 
 class MainWindow : public QWidget {
@@ -57,6 +60,12 @@ public:
     // A press of CommandN, as a click on it does.
     void pressCommand(int n);
 
+    // The simulation of the 运行 menu, its device table (made when first
+    // started) and the timer of its continuous mode.
+    SimulationSession& simulation() { return simulation_; }
+    DeviceTableWindow* deviceTable() const { return deviceTable_; }
+    QTimer* scanTimer() const { return scanTimer_; }
+
     // The restored size of the client area below the menu bar (11880 x 8595
     // twips).
     static QSize restoredClientSize();
@@ -78,6 +87,12 @@ private:
     void showText1IfChanged();
     void repaintSheet();
     void showAbout();
+    void startSimulation();
+    void stepSimulation();
+    void endSimulation();
+    void showSimulation();
+    void placeDeviceTable();
+    void pressSheet(int line, int column);
 
     QtUserInterface ui_;
     Ladder ladder_;
@@ -94,6 +109,10 @@ private:
     bool running_ = false;      // a command is running (its modal box may be open)
     std::string coreText1_;     // ladder.Text1 as last shown in Text1
     QString shownText1_;        // Text1's text as the window last set it
+    bool settingText1_ = false; // the window itself is changing Text1's text
+    SimulationSession simulation_;
+    DeviceTableWindow* deviceTable_ = nullptr;
+    QTimer* scanTimer_ = nullptr;
 };
 
 }  // namespace lp

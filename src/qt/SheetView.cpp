@@ -1,13 +1,18 @@
 #include "SheetView.h"
 
 #include <QFontMetricsF>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
+#include <climits>
 #include <cmath>
+#include <utility>
 
 #include "FontSetup.h"
 #include "sheet/SheetScroll.h"
+#include "simulation/CellPower.h"
 
 namespace lp {
 
@@ -90,6 +95,97 @@ void SheetView::ensureVisible(int row, int column) {
     h->setValue(to.x);
 }
 
+QColor SheetView::energizedColour() { return QColor(0, 150, 0); }
+QColor SheetView::closedColour() { return QColor(0, 80, 220); }
+QColor SheetView::pulledInColour() { return QColor(0, 190, 0); }
+QColor SheetView::differsColour() { return QColor(220, 0, 0); }
+QColor SheetView::stepColour() { return QColor(255, 236, 120); }
+
+void SheetView::setCellMarks(std::vector<CellMark> marks) {
+    std::stable_sort(marks.begin(), marks.end(), [](const CellMark& a, const CellMark& b) {
+        return a.line != b.line ? a.line < b.line : a.column < b.column;
+    });
+    if (marks == marks_) return;
+    // Repaint the lines whose marks change: both lists are in line order,
+    // so one walk along them finds those lines.
+    std::size_t i = 0, j = 0;
+    while (i < marks_.size() || j < marks.size()) {
+        const int line = std::min(i < marks_.size() ? marks_[i].line : INT_MAX, j < marks.size() ? marks[j].line : INT_MAX);
+        std::size_t i2 = i, j2 = j;
+        while (i2 < marks_.size() && marks_[i2].line == line) ++i2;
+        while (j2 < marks.size() && marks[j2].line == line) ++j2;
+        if (!std::equal(marks_.begin() + static_cast<std::ptrdiff_t>(i), marks_.begin() + static_cast<std::ptrdiff_t>(i2),
+                        marks.begin() + static_cast<std::ptrdiff_t>(j), marks.begin() + static_cast<std::ptrdiff_t>(j2)))
+            updateLines(line, line);
+        i = i2;
+        j = j2;
+    }
+    marks_ = std::move(marks);
+}
+
+void SheetView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mousePressEvent(event);
+        return;
+    }
+    const QPointF at = event->position() + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    const int line = static_cast<int>(std::floor((at.y() - kPadding) / lineHeight_));
+    const int column = static_cast<int>(std::floor((at.x() - kPadding) / columnWidth_));
+    if (line >= 0 && line < lineCount() && column >= 0) emit cellPressed(line, column);
+}
+
+// Under the glyphs: the step's element and the body of a pulled-in coil.
+// Over them: the glyphs of energized cells and closed contacts again in
+// their colour, and a frame round a coil that differs.
+void SheetView::paintMarks(QPainter& painter, const Line& line, QPointF baseline, std::size_t firstMark,
+                           std::size_t endMark) {
+    const QPointF origin = baseline - QPointF(0, ascent_);
+    auto rectOf = [&](const CellMark& m) {
+        return QRectF(origin.x() + m.column * columnWidth_, origin.y(), m.width * columnWidth_, lineHeight_);
+    };
+    for (std::size_t k = firstMark; k < endMark; ++k) {
+        const CellMark& m = marks_[k];
+        if (m.flags & cellpower::StepElement) painter.fillRect(rectOf(m), stepColour());
+        if (m.flags & cellpower::PulledIn) {
+            // The coil's body between its brackets: the middle third of the coil's cells.
+            const QRectF r = rectOf(m);
+            painter.fillRect(r.adjusted(r.width() / 3, 3, -r.width() / 3, -3), pulledInColour());
+        }
+    }
+    for (const QGlyphRun& run : line.runs) painter.drawGlyphRun(baseline, run);
+    for (const auto& [flag, colour] : {std::pair{cellpower::Energized, energizedColour()},
+                                       std::pair{cellpower::Closed, closedColour()}}) {
+        QRegion region;
+        for (std::size_t k = firstMark; k < endMark; ++k) {
+            const CellMark& m = marks_[k];
+            if (!(m.flags & flag) || (flag == cellpower::Closed && (m.flags & cellpower::Energized))) continue;
+            region += rectOf(m).toAlignedRect();
+        }
+        if (region.isEmpty()) continue;
+        painter.save();
+        painter.setClipRegion(region);
+        painter.setPen(colour);
+        for (const QGlyphRun& run : line.runs) painter.drawGlyphRun(baseline, run);
+        painter.restore();
+    }
+    // A closed normally-open contact: a bar across its gap.
+    for (std::size_t k = firstMark; k < endMark; ++k) {
+        const CellMark& m = marks_[k];
+        if ((m.flags & (cellpower::OpenGap | cellpower::Closed)) != (cellpower::OpenGap | cellpower::Closed)) continue;
+        const QRectF r = rectOf(m);
+        const QColor colour = m.flags & cellpower::Energized ? energizedColour() : closedColour();
+        painter.fillRect(QRectF(r.left(), r.center().y() - 1, r.width(), 2.5), colour);
+    }
+    for (std::size_t k = firstMark; k < endMark; ++k) {
+        const CellMark& m = marks_[k];
+        if (!(m.flags & cellpower::Differs)) continue;
+        painter.save();
+        painter.setPen(QPen(differsColour(), 2));
+        painter.drawRect(rectOf(m).adjusted(1, 1, -1, -1));
+        painter.restore();
+    }
+}
+
 void SheetView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     painter.setPen(palette().color(QPalette::Text));
@@ -100,9 +196,22 @@ void SheetView::paintEvent(QPaintEvent* event) {
     // glyphs that reach into it.
     const int first = std::max(0, (dirty.top() + dy - kPadding) / lineHeight_ - 1);
     const int last = std::min(lineCount() - 1, (dirty.bottom() + dy - kPadding) / lineHeight_ + 1);
+    // The marks of the first line painted, and on from there.
+    std::size_t mark = static_cast<std::size_t>(
+        std::lower_bound(marks_.begin(), marks_.end(), first, [](const CellMark& m, int line) { return m.line < line; }) -
+        marks_.begin());
     for (int i = first; i <= last; ++i) {
         const QPointF baseline = cellOrigin(i, 0) + QPointF(-dx, ascent_ - dy);
-        for (const QGlyphRun& run : lines_[static_cast<std::size_t>(i)].runs) painter.drawGlyphRun(baseline, run);
+        const Line& line = lines_[static_cast<std::size_t>(i)];
+        std::size_t end = mark;
+        while (end < marks_.size() && marks_[end].line == i) ++end;
+        if (end == mark) {
+            for (const QGlyphRun& run : line.runs) painter.drawGlyphRun(baseline, run);
+        } else {
+            paintMarks(painter, line, baseline, mark, end);
+            painter.setPen(palette().color(QPalette::Text));
+        }
+        mark = end;
     }
 }
 

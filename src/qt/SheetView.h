@@ -6,6 +6,8 @@
 // larger than the view. A new picture lays out and repaints only the lines
 // that differ from the one shown.
 #include <QAbstractScrollArea>
+#include <QColor>
+#include <cstdint>
 #include <QFont>
 #include <QGlyphRun>
 #include <QList>
@@ -17,6 +19,16 @@
 #include "LineGlyphs.h"
 
 namespace lp {
+
+// A mark on a run of display columns of one printed line: how a running
+// simulation colours the cells (the flags of cellpower::).
+struct CellMark {
+    int line = 0;    // 0-based printed line
+    int column = 0;  // first display column
+    int width = 2;   // display columns
+    uint8_t flags = 0;
+    bool operator==(const CellMark&) const = default;
+};
 
 class SheetView : public QAbstractScrollArea {
     Q_OBJECT
@@ -37,11 +49,30 @@ public:
     QPointF cellOrigin(int lineIndex, int column) const;  // top-left, content coordinates
     QSize contentSize() const;
 
+    // Colours these cells over the printed lines until the next call; an
+    // empty list shows the sheet plain again. Only the lines whose marks
+    // change are painted again.
+    void setCellMarks(std::vector<CellMark> marks);
+    const std::vector<CellMark>& cellMarks() const { return marks_; }
+    // The colour of an energized cell, a closed contact without power, a
+    // coil that is pulled in, a coil that differs from the drawing and the
+    // element of the last step.
+    static QColor energizedColour();
+    static QColor closedColour();
+    static QColor pulledInColour();
+    static QColor differsColour();
+    static QColor stepColour();
+
     // Scrolls as little as needed so that the rung whose graphics row is
     // `row` (1-based; its name row above it too) and `column` are in sight.
     void ensureVisible(int row, int column);
 
+signals:
+    // A press of the left button on the display column `column` of printed line `line`.
+    void cellPressed(int line, int column);
+
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -57,6 +88,7 @@ private:
 
     void updateScrollBars();
     void updateLines(int first, int last);
+    void paintMarks(QPainter& painter, const Line& line, QPointF baseline, std::size_t firstMark, std::size_t endMark);
 
     QFont font_;
     LineGlyphs glyphs_;
@@ -65,6 +97,7 @@ private:
     int ascent_ = 0;
     int widestColumns_ = 0;
     std::vector<Line> lines_;
+    std::vector<CellMark> marks_;  // by line, then column
 };
 
 }  // namespace lp

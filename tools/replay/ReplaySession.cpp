@@ -4,11 +4,14 @@
 #include <optional>
 
 #include "ReplayUserInterface.h"
+#include "SimulationDump.h"
 #include "StateDump.h"
 #include "Utf8.h"
 #include "app/ButtonTips.h"
 #include "app/Buttons.h"
+#include "statement/ListCheckCommand.h"
 #include "sheet/Ladder.h"
+#include "simulation/SimulationSession.h"
 
 namespace lp {
 
@@ -75,11 +78,61 @@ std::string unescapeText(const std::string& arg) {
     return text;
 }
 
+// "sim start|set NAME V|scan [N]|step|reset|stop".
+void simCommand(const std::string& arg, Ladder& ladder, SimulationSession& session, std::ostream& out) {
+    const std::size_t space = arg.find(' ');
+    const std::string what = arg.substr(0, space);
+    const std::string rest = space == std::string::npos ? std::string() : arg.substr(space + 1);
+    const bool known = what == "start" || what == "set" || what == "scan" || what == "step" || what == "reset" ||
+                       what == "stop";
+    if (!known) throw LineError{"sim needs start, set, scan, step, reset or stop"};
+    if (what == "start") {
+        if (!rest.empty() || space != std::string::npos) throw LineError{"sim start takes no argument"};
+        if (const auto refusal = session.start(ladder))
+            out << "sim: refused: " << *refusal << '\n';
+        else
+            out << "sim: started\n";
+        return;
+    }
+    long scans = 1;
+    bool on = false;
+    std::string name;
+    if (what == "set") {
+        if (rest.size() < 3 || rest[rest.size() - 2] != ' ' || (rest.back() != '0' && rest.back() != '1'))
+            throw LineError{"sim set needs a device name and 0 or 1"};
+        name = rest.substr(0, rest.size() - 2);
+        on = rest.back() == '1';
+    } else if (what == "scan" && space != std::string::npos) {
+        if (rest.empty() || rest.size() > 7 || rest.find_first_not_of("0123456789") != std::string::npos ||
+            (scans = std::stol(rest)) < 1)
+            throw LineError{"sim scan takes a number of scans from 1 to 9999999"};
+    } else if (space != std::string::npos) {
+        throw LineError{"sim " + what + " takes no argument"};
+    }
+    if (!session.running()) {
+        out << "sim: not running\n";
+        return;
+    }
+    Simulation& sim = session.simulation();
+    if (what == "set") {
+        if (!sim.setInput(name, on)) out << "sim: " << name << " is not an input\n";
+    } else if (what == "scan") {
+        sim.scan(scans);
+    } else if (what == "step") {
+        sim.step();
+    } else if (what == "reset") {
+        sim.reset();
+    } else {
+        session.stop();
+    }
+}
+
 }  // namespace
 
 int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const ReplayOptions& options) {
     ReplayUserInterface ui(out);
     Ladder ladder(ui);
+    SimulationSession session;
     ladder.exportDir = options.exportDir;
     ladder.Form_Load();
     ladder.Form_Activate();
@@ -106,7 +159,7 @@ int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const 
             if (verb == "click") {
                 const auto n = parseButton(arg);
                 if (!hasArg || !n) throw LineError{"click needs a button number from 1 to 22"};
-                switch (pressButton(ladder, *n)) {
+                switch (pressButton(ladder, session, *n)) {
                 case ClickResult::Ignored: out << "ignored: click " << *n << '\n'; break;
                 case ClickResult::Done: break;
                 case ClickResult::Exit: out << "exit\n"; out.flush(); return 0;
@@ -119,10 +172,20 @@ int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const 
             } else if (verb == "answer") {
                 ui.queueReply(arg);
             } else if (verb == "text") {
-                ladder.Text1 = unescapeText(arg);
+                const std::string text = unescapeText(arg);
+                session.stop();
+                ladder.Text1 = text;
             } else if (verb == "dump") {
                 if (hasArg) throw LineError{"dump takes no argument"};
-                out << stateDump(ladder);
+                std::string dump = stateDump(ladder);
+                if (session.running()) dump.insert(dump.size() - 4, simulationSection(session));
+                out << dump;
+            } else if (verb == "check") {
+                if (hasArg) throw LineError{"check takes no argument"};
+                out << checkLine(checkText1(ladder));
+            } else if (verb == "sim") {
+                if (!hasArg) throw LineError{"sim needs start, set, scan, step, reset or stop"};
+                simCommand(arg, ladder, session, out);
             } else {
                 throw LineError{"unknown command \"" + verb + "\""};
             }

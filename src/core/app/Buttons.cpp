@@ -2,6 +2,7 @@
 
 #include "editor/Commands.h"
 #include "sheet/Ladder.h"
+#include "simulation/SimulationSession.h"
 #include "statement/Convert.h"
 
 namespace lp {
@@ -43,6 +44,11 @@ ClickResult pressButton(Ladder& ladder, int n) {
     if (!command) return ClickResult::NotBuilt;
     command(ladder);
     return ClickResult::Done;
+}
+
+ClickResult pressButton(Ladder& ladder, SimulationSession& simulation, int n) {
+    if (ladder.palette.enabled(n) && ladder.palette.visible(n)) simulation.stop();
+    return pressButton(ladder, n);
 }
 
 }  // namespace lp

@@ -3,6 +3,7 @@
 namespace lp {
 
 class Ladder;
+class SimulationSession;
 
 enum class ClickResult {
     Ignored,   // the button is disabled or hidden: nothing happens
@@ -13,5 +14,9 @@ enum class ClickResult {
 
 // Presses CommandN (1..22) when it is enabled and visible.
 ClickResult pressButton(Ladder& ladder, int n);
+
+// The same beside a simulation: a button that acts ends it first, so that
+// the sheet never shows the state of another drawing.
+ClickResult pressButton(Ladder& ladder, SimulationSession& simulation, int n);
 
 }  // namespace lp

@@ -101,4 +101,18 @@ bool Bdd::evaluate(Ref f, const std::vector<bool>& values) const {
     return f == True;
 }
 
+std::vector<std::pair<int, bool>> Bdd::satisfyingPath(Ref f) const {
+    std::vector<std::pair<int, bool>> path;
+    if (f == False) return path;
+    // In a reduced diagram every node other than False reaches True, so
+    // leaving False aside at each node ends at True.
+    while (f != True) {
+        const Node& n = nodes_[f];
+        const bool high = n.lo == False;
+        path.emplace_back(n.var, high);
+        f = high ? n.hi : n.lo;
+    }
+    return path;
+}
+
 }  // namespace lp

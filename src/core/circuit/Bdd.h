@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace lp {
@@ -36,6 +37,11 @@ public:
     // The value of f when variable v has the value values[v] (false beyond
     // the end of values).
     bool evaluate(Ref f, const std::vector<bool>& values) const;
+
+    // One assignment under which f is true, as the variables tested on the
+    // way and their values (every other variable may take any value);
+    // empty when f is False or True.
+    std::vector<std::pair<int, bool>> satisfyingPath(Ref f) const;
 
     std::size_t nodeCount() const { return nodes_.size(); }
 

@@ -114,9 +114,21 @@ void readWires(const Sheet& sheet, std::vector<uint8_t>& arms, UnionFind& cells,
     }
 }
 
+Circuit readCircuit(const Sheet& sheet, int curRow, int curCol, std::vector<int>* netOfCell);
+
 }  // namespace
 
 Circuit readCircuit(const Sheet& sheet, int curRow, int curCol) {
+    return readCircuit(sheet, curRow, curCol, nullptr);
+}
+
+Circuit readCircuit(const Sheet& sheet, int curRow, int curCol, std::vector<int>& netOfCell) {
+    return readCircuit(sheet, curRow, curCol, &netOfCell);
+}
+
+namespace {
+
+Circuit readCircuit(const Sheet& sheet, int curRow, int curCol, std::vector<int>* netOfCell) {
     Circuit circuit;
     CellTables& tables = cellTables();
     std::vector<uint8_t>& arms = tables.arms;
@@ -151,6 +163,11 @@ Circuit readCircuit(const Sheet& sheet, int curRow, int curCol) {
         circuit.coils.push_back(std::move(coil));
     }
     circuit.endAtCursor = isEndAt(sheet, curRow, curCol);
+    if (netOfCell) {
+        netOfCell->assign(kCells, -1);
+        for (int row = kFirstRow; row <= kLastRow; ++row)
+            for (int col = kFirstCol; col <= kLastCol; ++col) (*netOfCell)[at(row, col)] = netOf(row, col);
+    }
 
     // Rungs: contacts and coils joined without passing through the rail.
     // A contact between two points of the rail, a coil on the rail itself
@@ -197,5 +214,7 @@ Circuit readCircuit(const Sheet& sheet, int curRow, int curCol) {
                      [](const Rung& a, const Rung& b) { return std::tie(a.row, a.col) < std::tie(b.row, b.col); });
     return circuit;
 }
+
+}  // namespace
 
 }  // namespace lp

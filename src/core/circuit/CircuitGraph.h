@@ -45,4 +45,9 @@ struct Circuit {
 // Reads the whole sheet. The END element counts when it stands at the cursor.
 Circuit readCircuit(const Sheet& sheet, int curRow, int curCol);
 
+// The same, and the net of every cell, row by row from row 1, column 0
+// (-1 for a cell that is no wire; a contact's plates belong to the nets
+// they touch, its type cell to none).
+Circuit readCircuit(const Sheet& sheet, int curRow, int curCol, std::vector<int>& netOfCell);
+
 }  // namespace lp

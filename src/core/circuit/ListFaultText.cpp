@@ -1,0 +1,81 @@
+#include "circuit/ListFaultText.h"
+
+namespace lp {
+
+namespace {
+
+std::string mnemonic(Op op) {
+    std::string text = lineText({op, {}});
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+// The structure of a list does not depend on the devices' values, so one
+// run with every device off finds every fault.
+struct OffLogic {
+    bool andOf(bool a, bool b) { return a && b; }
+    bool orOf(bool a, bool b) { return a || b; }
+};
+
+}  // namespace
+
+std::string listFaultText(ListFault fault, Op op) {
+    switch (fault) {
+    case ListFault::None: return {};
+    case ListFault::NotAnInstruction:
+        return "不是一条指令：应为助记符（LD、LDI、AND、ANI、OR、ORI、ANB、ORB、OUT、END），"
+               "隔空格后写三个字符的器件名";
+    case ListFault::NothingToCombine: return mnemonic(op) + " 之前没有用 LD 或 LDI 装入的块";
+    case ListFault::BlockWithoutPartner: return mnemonic(op) + " 要合并两个块，这里只有一个块";
+    case ListFault::OutOfSeveral: return "OUT 之前还有块没有用 ANB 或 ORB 合并";
+    case ListFault::AfterEnd: return "END 之后不能再有指令";
+    case ListFault::NeverWritten: return "这里得到的结果没有用 OUT 输出";
+    }
+    return {};
+}
+
+std::string lineMessage(std::size_t line, const std::string& why) {
+    return "第" + std::to_string(line) + "行：" + why;
+}
+
+TypedListReading readTypedList(std::string_view text) {
+    TypedListReading reading;
+    reading.parsed = parseList(text, ListSyntax::Typed);
+    const ParsedList& parsed = reading.parsed;
+    if (parsed.fault != ListFault::None) {
+        reading.fault = parsed.fault;
+        reading.line = parsed.faultLine;
+        reading.why = listFaultText(parsed.fault, Op::END);
+        return reading;
+    }
+    if (parsed.lines.empty()) {
+        reading.fault = ListFault::NotAnInstruction;
+        reading.line = 1;
+        reading.why = kEmptyListText;
+        return reading;
+    }
+    OffLogic logic;
+    std::vector<bool> stack;
+    bool afterOut = false, ended = false;
+    for (std::size_t i = 0; i < parsed.lines.size(); ++i) {
+        const Op op = parsed.lines[i].op;
+        const ListFault fault = applyInstruction(op, false, stack, afterOut, ended, logic);
+        if (fault != ListFault::None) {
+            reading.fault = fault;
+            reading.line = parsed.lineNumbers[i];
+            reading.why = listFaultText(fault, op);
+            return reading;
+        }
+    }
+    if (!stack.empty() && !afterOut) {
+        // The result left behind: blame the last line before END.
+        std::size_t last = parsed.lines.size() - 1;
+        if (ended && last > 0) --last;
+        reading.fault = ListFault::NeverWritten;
+        reading.line = parsed.lineNumbers[last];
+        reading.why = listFaultText(ListFault::NeverWritten, parsed.lines[last].op);
+    }
+    return reading;
+}
+
+}  // namespace lp

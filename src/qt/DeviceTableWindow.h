@@ -1,0 +1,64 @@
+#pragma once
+// The device table of a running simulation: a window of its own beside the
+// main window, not modal. Inputs with their switches, computed devices with
+// their lamps, the scan counter, the stack of the last step, and the
+// controls: run/pause, period, one scan, one step, reset, stop.
+#include <functional>
+#include <vector>
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QVBoxLayout;
+
+namespace lp {
+
+class Simulation;
+
+class DeviceTableWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit DeviceTableWindow(QWidget* parent = nullptr);
+
+    // What the controls ask for; the main window answers them.
+    std::function<void(int device)> toggleInput;
+    std::function<void(bool play)> playChanged;
+    std::function<void(int ms)> periodChanged;
+    std::function<void()> scanOnce, stepOnce, reset, stop;
+
+    // A new simulation: one row per device.
+    void showDevices(Simulation& simulation, int periodMs);
+    // The values, the counter and the stack as they are now.
+    void refresh(Simulation& simulation, bool playing);
+
+    QPushButton* inputSwitch(int device) const;
+    QLabel* lamp(int device) const;
+    QLabel* scanCounter() const { return counter_; }
+    QLabel* stackLabel() const { return stack_; }
+    QPushButton* runPause() const { return runPause_; }
+    QSpinBox* period() const { return period_; }
+    QPushButton* oneScan() const { return oneScan_; }
+    QPushButton* oneStep() const { return oneStep_; }
+    QPushButton* resetButton() const { return reset_; }
+    QPushButton* stopButton() const { return stop_; }
+
+protected:
+    // Closing the table from its frame ends the simulation, as its stop button does.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QVBoxLayout* inputs_ = nullptr;
+    QVBoxLayout* outputs_ = nullptr;
+    std::vector<QPushButton*> switches_;  // by device, null for computed ones
+    std::vector<QLabel*> lamps_;          // by device, null for inputs
+    std::vector<int> shown_;              // by device: what its row shows (-1: nothing yet)
+    QLabel* counter_ = nullptr;
+    QLabel* stack_ = nullptr;
+    QPushButton* runPause_ = nullptr;
+    QSpinBox* period_ = nullptr;
+    QPushButton *oneScan_ = nullptr, *oneStep_ = nullptr, *reset_ = nullptr, *stop_ = nullptr;
+};
+
+}  // namespace lp
