@@ -7,6 +7,8 @@
 #include "StateDump.h"
 #include "Utf8.h"
 #include "app/Buttons.h"
+#include "document/DocumentCommands.h"
+#include "document/Document.h"
 #include "sheet/Ladder.h"
 
 namespace lp {
@@ -82,6 +84,7 @@ int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const 
     ladder.exportDir = options.exportDir;
     ladder.Form_Load();
     ladder.Form_Activate();
+    Document document;
 
     std::string line;
     long lineNo = 0;
@@ -115,6 +118,12 @@ int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const 
                 ui.queueReply(arg);
             } else if (verb == "text") {
                 ladder.Text1 = unescapeText(arg);
+            } else if (verb == "save" || verb == "open") {
+                if (!hasArg || arg.empty()) throw LineError{verb + " needs the path of a drawing file"};
+                if (verb == "save")
+                    saveDrawingTo(ladder, document, arg);
+                else
+                    openDrawing(ladder, document, arg);
             } else if (verb == "dump") {
                 if (hasArg) throw LineError{"dump takes no argument"};
                 out << stateDump(ladder);

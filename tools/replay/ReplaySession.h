@@ -6,6 +6,8 @@
 //   click N      press CommandN (1..22)
 //   answer TEXT  queue TEXT as the next reply to the name prompt ("" = cancel)
 //   text TEXT    replace Text1 ("\n" is a line break, "\\" a backslash)
+//   save PATH    save the drawing to PATH (a failure prints its message)
+//   open PATH    open the drawing in PATH (a refusal prints its message)
 //   dump         print the state block
 #include <istream>
 #include <ostream>

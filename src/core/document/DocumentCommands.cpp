@@ -1,0 +1,57 @@
+#include "document/DocumentCommands.h"
+
+#include "document/Document.h"
+#include "document/DrawingFile.h"
+#include "document/DrawingTexts.h"
+#include "sheet/Ladder.h"
+
+namespace lp {
+
+bool openDrawing(Ladder& ladder, Document& document, const std::string& path) {
+    DrawingLoad load = loadDrawingFile(path);
+    if (!load.drawing) {
+        ladder.message(load.message);
+        return false;
+    }
+    applyDrawing(ladder, *load.drawing);
+    document.markSaved(path, std::move(*load.drawing));
+    return true;
+}
+
+bool openDrawingAsked(Ladder& ladder, Document& document) {
+    const std::string path = ladder.ui->askOpenPath(kOpenDrawingTitle);
+    return !path.empty() && openDrawing(ladder, document, path);
+}
+
+bool saveDrawingTo(Ladder& ladder, Document& document, const std::string& path) {
+    DrawingState drawing = captureDrawing(ladder);
+    const std::string failure = saveDrawingFile(path, drawing);
+    if (!failure.empty()) {
+        ladder.message(failure);
+        return false;
+    }
+    document.markSaved(path, std::move(drawing));
+    return true;
+}
+
+bool saveDrawingAs(Ladder& ladder, Document& document) {
+    const std::string path = ladder.ui->askSavePath(kSaveDrawingTitle, document.path());
+    return !path.empty() && saveDrawingTo(ladder, document, path);
+}
+
+bool saveDrawing(Ladder& ladder, Document& document) {
+    if (!document.hasFile()) return saveDrawingAs(ladder, document);
+    return saveDrawingTo(ladder, document, document.path());
+}
+
+bool mayLeave(Ladder& ladder, Document& document) {
+    if (!document.hasUnsavedChanges(ladder)) return true;
+    switch (ladder.ui->askSaveChanges(kSaveChangesQuestion, kProgramTitle)) {
+    case UserInterface::SaveAnswer::Save: return saveDrawing(ladder, document);
+    case UserInterface::SaveAnswer::DontSave: return true;
+    case UserInterface::SaveAnswer::Cancel: return false;
+    }
+    return false;
+}
+
+}  // namespace lp
