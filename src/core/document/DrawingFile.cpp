@@ -84,6 +84,11 @@ std::string saveDrawingFile(const std::string& path, const DrawingState& drawing
     const std::string full = fullPath(path);
     if (drawing.Text1.size() > kMaxDrawingTextBytes || drawing.StatementList.size() > kMaxDrawingTextBytes)
         return "无法保存图纸“" + full + "”：语句表的文字超过了 2 MiB。";
+    // A file marked read-only is not replaced, whoever asks.
+    std::error_code ec;
+    const fs::file_status old = fs::status(toPath(path), ec);
+    if (!ec && fs::is_regular_file(old) && (old.permissions() & fs::perms::owner_write) == fs::perms::none)
+        return "无法保存图纸：" + full + "（文件是只读的）";
     const std::string bytes = writeDrawing(drawing);
     if (bytes.size() > kMaxDrawingFileBytes) return "无法保存图纸“" + full + "”：图纸文件会超过 8 MiB。";
     if (!replaceFile(toUtf8(toPath(path)), bytes)) return "无法保存图纸：" + full;

@@ -34,6 +34,13 @@ std::string_view takeToken(std::string_view& rest) {
     return token;
 }
 
+// "CurRow 应…", "行号应…": a space after a name that ends in a Latin letter.
+std::string subject(const char* name) {
+    std::string s = name;
+    if (!s.empty() && static_cast<unsigned char>(s.back()) < 0x80) s += ' ';
+    return s;
+}
+
 long parseNumber(std::string_view token, const char* name) {
     long value = 0;
     const bool digits = !token.empty() && token.size() <= 7 &&
@@ -41,7 +48,7 @@ long parseNumber(std::string_view token, const char* name) {
     const char* end = token.data() + token.size();
     const auto [ptr, ec] = std::from_chars(token.data(), end, value);
     if (!digits || ec != std::errc() || ptr != end)
-        throw Refused{std::string(name) + " 的值应为整数"};
+        throw Refused{subject(name) + "应为整数"};
     return value;
 }
 
@@ -50,19 +57,19 @@ struct Line {
     std::string_view rest;
 
     long number(const char* name) {
-        if (rest.empty()) throw Refused{std::string(name) + " 缺少数值"};
+        if (rest.empty()) throw Refused{subject(name) + "缺少数值"};
         return parseNumber(takeToken(rest), name);
     }
     long number(const char* name, long lo, long hi) {
         const long v = number(name);
         if (v < lo || v > hi)
-            throw Refused{std::string(name) + " 的值 " + std::to_string(v) + " 不在 " + std::to_string(lo) + " 到 " +
-                          std::to_string(hi) + " 之间"};
+            throw Refused{subject(name) + "应在 " + std::to_string(lo) + " 到 " + std::to_string(hi) + " 之间，这里是 " +
+                          std::to_string(v)};
         return v;
     }
     std::string quoted(const char* name) {
         std::optional<std::string> text = takeQuoted(rest);
-        if (!text) throw Refused{std::string(name) + " 的文字应写在一对双引号中，转义只能是 \\\\、\\\"、\\n、\\r、\\t 或 \\x 加两位十六进制数"};
+        if (!text) throw Refused{subject(name) + "的文字应写在一对双引号中，转义只能是 \\\\、\\\"、\\n、\\r、\\t 或 \\x 加两位十六进制数"};
         return *text;
     }
     void done() {
@@ -96,7 +103,7 @@ public:
         if (k == "CurRow") {
             once(0, "CurRow");
             const long v = l.number("CurRow", 2, kLastRow);
-            if (v % 2 != 0) throw Refused{"CurRow 的值应为偶数（图形行），这里是 " + std::to_string(v)};
+            if (v % 2 != 0) throw Refused{"CurRow 应为偶数（图形行），这里是 " + std::to_string(v)};
             s.CurRow = static_cast<int>(v);
         } else if (k == "CurCol") {
             once(1, "CurCol");
@@ -107,8 +114,8 @@ public:
             once(last ? 2 : 3, name);
             const long v = l.number(name);
             if (!validKind(v))
-                throw Refused{std::string(name) + " 的值 " + std::to_string(v) +
-                              " 不是元件的种类（应为 0 到 9、15、16、18、21 或 22）"};
+                throw Refused{subject(name) + "应为元件的种类 0 到 9、15、16、18、21 或 22，这里是 " +
+                              std::to_string(v)};
             if (last)
                 s.LastKind = static_cast<int>(v);
             else
@@ -119,7 +126,7 @@ public:
             once(last ? 4 : 5, name);
             const long v = l.number(name);
             if (!validWidth(v))
-                throw Refused{std::string(name) + " 的值 " + std::to_string(v) + " 不是元件的宽度（应为 0、5、6 或 10）"};
+                throw Refused{subject(name) + "应为元件的宽度 0、5、6 或 10，这里是 " + std::to_string(v)};
             (last ? s.LastWidth : s.PrevWidth) = static_cast<int16_t>(v);
         } else if (k == "CoilFromCol") {
             once(6, "CoilFromCol");
@@ -313,7 +320,7 @@ DrawingRead readDrawing(std::string_view bytes) {
             ended = reader.line(text);
             if (ended) {
                 if (const std::string missing = reader.missing(); !missing.empty())
-                    throw Refused{"文件缺少" + missing + " 这一项"};
+                    throw Refused{"文件缺少“" + missing + "”这一项"};
             }
         }
     } catch (const Refused& r) {
