@@ -1,9 +1,14 @@
 #include "Dialogs.h"
 
+#include <memory>
+
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include "document/DrawingTexts.h"
 
 namespace lp {
 
@@ -30,6 +35,54 @@ QString askTextBox(QWidget* parent, const QString& prompt, const QString& title)
     box.setCancelButtonText(QStringLiteral("取消"));
     if (box.exec() != QDialog::Accepted) return QString();
     return box.textValue();
+}
+
+SaveChoice askSaveChangesBox(QWidget* parent, const QString& text, const QString& caption) {
+    QMessageBox box(parent);
+    box.setWindowTitle(caption);
+    box.setText(text);
+    box.setTextFormat(Qt::PlainText);
+    box.setIcon(QMessageBox::Question);
+    QPushButton* save = box.addButton(QString::fromUtf8(kAnswerSave), QMessageBox::AcceptRole);
+    QPushButton* dontSave = box.addButton(QString::fromUtf8(kAnswerDontSave), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QString::fromUtf8(kAnswerCancel), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save) return SaveChoice::Save;
+    if (box.clickedButton() == dontSave) return SaveChoice::DontSave;
+    return SaveChoice::Cancel;
+}
+
+namespace {
+
+QFileDialog* drawingDialog(QWidget* parent, const QString& title, QFileDialog::AcceptMode mode) {
+    auto* dialog = new QFileDialog(parent, title);
+    dialog->setAttribute(Qt::WA_DeleteOnClose, false);
+    dialog->setAcceptMode(mode);
+    dialog->setNameFilter(QString::fromUtf8(kDrawingFilter));
+    dialog->setDefaultSuffix(QString::fromUtf8(kDrawingSuffix));
+    return dialog;
+}
+
+QString chosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+QString askDrawingToOpen(QWidget* parent, const QString& title) {
+    std::unique_ptr<QFileDialog> dialog(drawingDialog(parent, title, QFileDialog::AcceptOpen));
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    return chosenFile(*dialog);
+}
+
+QString askDrawingToSave(QWidget* parent, const QString& title, const QString& suggested) {
+    std::unique_ptr<QFileDialog> dialog(drawingDialog(parent, title, QFileDialog::AcceptSave));
+    dialog->setFileMode(QFileDialog::AnyFile);
+    if (!suggested.isEmpty()) dialog->selectFile(suggested);
+    return chosenFile(*dialog);
 }
 
 }  // namespace lp

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include "AboutDialog.h"
 #include "AppIcon.h"
@@ -22,6 +23,7 @@
 #include "TextBoxText.h"
 #include "Twips.h"
 #include "app/Buttons.h"
+#include "document/DocumentCommands.h"
 #include "statement/Convert.h"
 
 namespace lp {
@@ -95,26 +97,61 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::runMenuCommand(MenuCommand command) {
-    if (running_) return;  // a command's modal box is open
+    if (running_ || !loaded_) return;  // a command's modal box is open, or the sheet is not there yet
+    running_ = true;
+    takeUserEditsOfText1();
     switch (command) {
-    case MenuCommand::OpenDrawing:
-    case MenuCommand::SaveDrawing:
-    case MenuCommand::SaveDrawingAs:
+    case MenuCommand::OpenDrawing: openDrawingAsked(ladder_, document_); break;
+    case MenuCommand::SaveDrawing: saveDrawing(ladder_, document_); break;
+    case MenuCommand::SaveDrawingAs: saveDrawingAs(ladder_, document_); break;
     case MenuCommand::CheckList:
     case MenuCommand::StartSimulation:
     case MenuCommand::StepSimulation:
     case MenuCommand::StopSimulation:
         break;
     }
-    updateMenus();
+    running_ = false;
+    showCoreState();
+}
+
+bool MainWindow::openDrawingFile(const std::string& path) {
+    if (running_ || !loaded_) return false;
+    running_ = true;
+    const bool opened = openDrawing(ladder_, document_, path);
+    running_ = false;
+    showCoreState();
+    return opened;
 }
 
 void MainWindow::updateMenus() {
     // Each item is enabled while its command can act.
     for (const auto& [command, action] : menuActions_) {
-        (void)command;
-        action->setEnabled(false);
+        const bool file = command == MenuCommand::OpenDrawing || command == MenuCommand::SaveDrawing ||
+                          command == MenuCommand::SaveDrawingAs;
+        action->setEnabled(file);
     }
+}
+
+void MainWindow::updateCaption() { setWindowTitle(QString::fromStdString(document_.caption(ladder_))); }
+
+// The palette, Text1, the sheet, the menus and the caption as the core has them.
+void MainWindow::showCoreState() {
+    mirrorPalette();
+    showText1IfChanged();
+    repaintSheet();
+    updateMenus();
+    updateCaption();
+}
+
+// With changes not yet saved, asks whether to save them first.
+bool MainWindow::mayLeave() {
+    if (running_) return false;
+    running_ = true;
+    takeUserEditsOfText1();
+    const bool leave = lp::mayLeave(ladder_, document_);
+    running_ = false;
+    showCoreState();
+    return leave;
 }
 
 void MainWindow::createControls() {
@@ -142,6 +179,12 @@ void MainWindow::createControls() {
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // The caption's mark follows what the user types.
+    connect(text1_, &QPlainTextEdit::textChanged, this, [this] {
+        if (running_ || !document_.hasFile()) return;
+        takeUserEditsOfText1();
+        updateCaption();
+    });
 
     for (const ButtonSpec& layout : buttonSpecs()) {
         QWidget* parent = layout.inPicture2 ? static_cast<QWidget*>(picture2_) : client_;
@@ -172,11 +215,8 @@ void MainWindow::pressCommand(int n) {
     takeUserEditsOfText1();
     const ClickResult result = pressButton(ladder_, n);
     running_ = false;
-    mirrorPalette();
-    showText1IfChanged();
-    repaintSheet();
-    updateMenus();
-    if (result == ClickResult::Exit) showAbout();
+    showCoreState();
+    if (result == ClickResult::Exit && mayLeave()) showAbout();
 }
 
 void MainWindow::mirrorPalette() {
@@ -197,6 +237,7 @@ void MainWindow::takeUserEditsOfText1() {
 
 void MainWindow::showText1IfChanged() {
     if (ladder_.Text1 == coreText1_) return;
+    const QSignalBlocker notTyped(text1_);
     text1_->setPlainText(textForTextBox(ladder_.Text1));
     coreText1_ = ladder_.Text1;
     shownText1_ = text1_->toPlainText();
@@ -245,6 +286,10 @@ void MainWindow::placeClientArea() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!mayLeave()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     endProgram();
 }
