@@ -4,7 +4,7 @@ get_filename_component(name ${SCRIPT} NAME_WE)
 set(base ${dir}/${name})
 file(REMOVE_RECURSE ${WORKDIR})
 file(MAKE_DIRECTORY ${WORKDIR})
-execute_process(COMMAND ${REPLAY} --export-dir ${WORKDIR} ${SCRIPT}
+execute_process(COMMAND ${REPLAY} --export-dir ${WORKDIR} ${SCRIPT} WORKING_DIRECTORY ${WORKDIR}
   OUTPUT_FILE ${WORKDIR}/stdout ERROR_FILE ${WORKDIR}/stderr RESULT_VARIABLE status)
 
 set(want_status 0)

@@ -85,6 +85,9 @@ int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const 
     ladder.Form_Load();
     ladder.Form_Activate();
     Document document;
+    // Scripts that never touch a drawing file leave without the question,
+    // as they always did.
+    bool usesFiles = false;
 
     std::string line;
     long lineNo = 0;
@@ -111,7 +114,11 @@ int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const 
                 switch (pressButton(ladder, *n)) {
                 case ClickResult::Ignored: out << "ignored: click " << *n << '\n'; break;
                 case ClickResult::Done: break;
-                case ClickResult::Exit: out << "exit\n"; out.flush(); return 0;
+                case ClickResult::Exit:
+                    if (usesFiles && !mayLeave(ladder, document)) break;
+                    out << "exit\n";
+                    out.flush();
+                    return 0;
                 case ClickResult::NotBuilt: throw LineError{"not built yet"};
                 }
             } else if (verb == "answer") {
@@ -120,10 +127,22 @@ int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const 
                 ladder.Text1 = unescapeText(arg);
             } else if (verb == "save" || verb == "open") {
                 if (!hasArg || arg.empty()) throw LineError{verb + " needs the path of a drawing file"};
+                if (!options.drawingFiles) throw LineError{"save and open are off in this run"};
+                usesFiles = true;
                 if (verb == "save")
                     saveDrawingTo(ladder, document, arg);
                 else
                     openDrawing(ladder, document, arg);
+            } else if (verb == "leave") {
+                usesFiles = true;
+                if (arg == "保存")
+                    ui.queueLeaveAnswer(UserInterface::SaveAnswer::Save);
+                else if (arg == "不保存")
+                    ui.queueLeaveAnswer(UserInterface::SaveAnswer::DontSave);
+                else if (arg == "取消")
+                    ui.queueLeaveAnswer(UserInterface::SaveAnswer::Cancel);
+                else
+                    throw LineError{"leave needs 保存, 不保存 or 取消"};
             } else if (verb == "dump") {
                 if (hasArg) throw LineError{"dump takes no argument"};
                 out << stateDump(ladder);
@@ -137,6 +156,10 @@ int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const 
         } catch (const NoReplyLeft&) {
             out.flush();
             err << where << "the name prompt has no reply left\n";
+            return 2;
+        } catch (const NoAnswerLeft&) {
+            out.flush();
+            err << where << "the question before leaving has no answer left (give one with leave)\n";
             return 2;
         }
     }
