@@ -18,6 +18,7 @@ struct Refused {
 
 // The texts a cell may hold besides a device name and the space after one.
 bool isGlyph(std::string_view c) {
+    if (c.size() != 3 && c != glyph::blank && c != glyph::endTail && c != "E" && c != "N" && c != "D") return false;
     static constexpr std::array<std::string_view, 19> kGlyphs{
         glyph::blank,  glyph::h,      glyph::v,      glyph::vr,     glyph::vl,   glyph::plateL, glyph::plateR,
         glyph::slash,  glyph::ul,     glyph::ur,     glyph::hu,     glyph::hd,   glyph::cross,  glyph::parenL,
@@ -68,9 +69,13 @@ struct Line {
         return v;
     }
     std::string quoted(const char* name) {
-        std::optional<std::string> text = takeQuoted(rest);
-        if (!text) throw Refused{subject(name) + "的文字应写在一对双引号中，转义只能是 \\\\、\\\"、\\n、\\r、\\t 或 \\x 加两位十六进制数"};
-        return *text;
+        std::string text;
+        quoted(name, text);
+        return text;
+    }
+    void quoted(const char* name, std::string& text) {
+        if (!takeQuoted(rest, text))
+            throw Refused{subject(name) + "的文字应写在一对双引号中，转义只能是 \\\\、\\\"、\\n、\\r、\\t 或 \\x 加两位十六进制数"};
     }
     void done() {
         if (!rest.empty()) throw Refused{std::string(key) + " 这一行的末尾有多余的内容"};
@@ -206,15 +211,17 @@ private:
         bool afterName = false;
         while (!l.rest.empty()) {
             if (col > kLastCol) throw Refused{"图纸的一行最多有 73 个单元格（第 0 到 72 列）"};
-            const std::string cell = l.quoted("单元格");
-            const std::string where = "第 " + std::to_string(row) + " 行第 " + std::to_string(col) + " 列的单元格";
-            const bool name = isDeviceName(cell);
+            l.quoted("单元格", cell_);
+            const std::string_view cell = cell_;
+            const auto where = [&] { return "第 " + std::to_string(row) + " 行第 " + std::to_string(col) + " 列的单元格"; };
+            const bool symbol = isGlyph(cell);
+            const bool name = !symbol && isDeviceName(cell);
             if (cell == glyph::nameGap) {
-                if (!afterName) throw Refused{where + "是一个空格，但它前面不是元件名"};
-            } else if (!name && !isGlyph(cell)) {
-                throw Refused{where + "不是图纸上的符号，也不是三个字符的元件名"};
+                if (!afterName) throw Refused{where() + "是一个空格，但它前面不是元件名"};
+            } else if (!symbol && !name) {
+                throw Refused{where() + "不是图纸上的符号，也不是三个字符的元件名"};
             }
-            d.sheet.setCell(row, col, cell);
+            if (cell != glyph::blank) d.sheet.setCell(row, col, cell);
             afterName = name;
             ++col;
             if (l.rest.empty()) break;
@@ -241,6 +248,7 @@ private:
             d.sheet.setJoined(row, col, v);
     }
 
+    std::string cell_;  // the cell being read, its buffer kept from cell to cell
     std::array<bool, kScalars> seen_{};
     std::array<bool, kLastRow + 1> rowSeen_{};
     std::array<bool, kLastRow + 1> rowEndSeen_{};

@@ -72,20 +72,30 @@ void appendQuoted(std::string& out, std::string_view bytes) {
 }
 
 std::optional<std::string> takeQuoted(std::string_view& in) {
-    if (in.empty() || in[0] != '"') return std::nullopt;
     std::string text;
+    if (!takeQuoted(in, text)) return std::nullopt;
+    return text;
+}
+
+bool takeQuoted(std::string_view& in, std::string& text) {
+    text.clear();
+    if (in.empty() || in[0] != '"') return false;
     std::size_t i = 1;
     for (;;) {
-        if (i >= in.size()) return std::nullopt;  // no closing quote
+        // The run up to the next quote, backslash or control character at once.
+        std::size_t run = i;
+        while (run < in.size()) {
+            const auto c = static_cast<unsigned char>(in[run]);
+            if (c == '"' || c == '\\' || c < 0x20 || c == 0x7F) break;
+            ++run;
+        }
+        text.append(in.data() + i, run - i);
+        i = run;
+        if (i >= in.size()) return false;  // no closing quote
         const char c = in[i];
         if (c == '"') break;
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return std::nullopt;  // written as an escape
-        if (c != '\\') {
-            text += c;
-            ++i;
-            continue;
-        }
-        if (i + 1 >= in.size()) return std::nullopt;
+        if (c != '\\') return false;  // a control character is written as an escape
+        if (i + 1 >= in.size()) return false;
         const char e = in[i + 1];
         i += 2;
         switch (e) {
@@ -95,18 +105,18 @@ std::optional<std::string> takeQuoted(std::string_view& in) {
         case 'r': text += '\r'; break;
         case 't': text += '\t'; break;
         case 'x': {
-            if (i + 1 >= in.size()) return std::nullopt;
+            if (i + 1 >= in.size()) return false;
             const int h = hexValue(in[i]), l = hexValue(in[i + 1]);
-            if (h < 0 || l < 0) return std::nullopt;
+            if (h < 0 || l < 0) return false;
             text += static_cast<char>(h * 16 + l);
             i += 2;
             break;
         }
-        default: return std::nullopt;
+        default: return false;
         }
     }
     in.remove_prefix(i + 1);
-    return text;
+    return true;
 }
 
 }  // namespace lp

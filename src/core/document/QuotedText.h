@@ -14,5 +14,7 @@ void appendQuoted(std::string& out, std::string_view bytes);
 // Reads one quoted text from the front of `in` and removes it from `in`.
 // nullopt when `in` does not start with a well-formed quoted text.
 std::optional<std::string> takeQuoted(std::string_view& in);
+// The same into `out` (replacing what it held); false instead of nullopt.
+bool takeQuoted(std::string_view& in, std::string& out);
 
 }  // namespace lp
