@@ -44,8 +44,8 @@ std::string subject(const char* name) {
 
 long parseNumber(std::string_view token, const char* name) {
     long value = 0;
-    const bool digits = !token.empty() && token.size() <= 7 &&
-                        (token[0] == '-' ? token.size() > 1 : true);
+    const std::size_t sign = !token.empty() && token[0] == '-' ? 1 : 0;
+    const bool digits = token.size() > sign && token.size() - sign <= 6;
     const char* end = token.data() + token.size();
     const auto [ptr, ec] = std::from_chars(token.data(), end, value);
     if (!digits || ec != std::errc() || ptr != end)
