@@ -2,7 +2,11 @@
 
 #include <memory>
 
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -56,6 +60,33 @@ SaveChoice askSaveChangesBox(QWidget* parent, const QString& text, const QString
 
 namespace {
 
+// Qt's own texts of the file dialogs (查找范围, 文件名 …) in Simplified
+// Chinese, for as long as a file dialog is open; the rest of the program
+// keeps the texts it always had. Without the translation the dialogs stay
+// as Qt has them.
+class ChineseQtTexts {
+public:
+    ChineseQtTexts() {
+        static QTranslator* translator = [] {
+            auto* t = new QTranslator;
+            if (!t->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                delete t;
+                return static_cast<QTranslator*>(nullptr);
+            }
+            return t;
+        }();
+        if (translator && QCoreApplication::installTranslator(translator)) installed_ = translator;
+    }
+    ~ChineseQtTexts() {
+        if (installed_) QCoreApplication::removeTranslator(installed_);
+    }
+    ChineseQtTexts(const ChineseQtTexts&) = delete;
+    ChineseQtTexts& operator=(const ChineseQtTexts&) = delete;
+
+private:
+    QTranslator* installed_ = nullptr;
+};
+
 QFileDialog* drawingDialog(QWidget* parent, const QString& title, QFileDialog::AcceptMode mode) {
     auto* dialog = new QFileDialog(parent, title);
     dialog->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -72,16 +103,22 @@ QString chosenFile(QFileDialog& dialog) {
 
 }  // namespace
 
-QString askDrawingToOpen(QWidget* parent, const QString& title) {
+QString askDrawingToOpen(QWidget* parent, const QString& title, const QString& folder) {
+    const ChineseQtTexts texts;
     std::unique_ptr<QFileDialog> dialog(drawingDialog(parent, title, QFileDialog::AcceptOpen));
     dialog->setFileMode(QFileDialog::ExistingFile);
+    if (!folder.isEmpty()) dialog->setDirectory(folder);
     return chosenFile(*dialog);
 }
 
 QString askDrawingToSave(QWidget* parent, const QString& title, const QString& suggested) {
+    const ChineseQtTexts texts;
     std::unique_ptr<QFileDialog> dialog(drawingDialog(parent, title, QFileDialog::AcceptSave));
     dialog->setFileMode(QFileDialog::AnyFile);
-    if (!suggested.isEmpty()) dialog->selectFile(suggested);
+    if (QFileInfo(suggested).isDir())
+        dialog->setDirectory(suggested);
+    else if (!suggested.isEmpty())
+        dialog->selectFile(suggested);
     return chosenFile(*dialog);
 }
 

@@ -21,8 +21,10 @@ enum class SaveChoice { Save, DontSave, Cancel };
 SaveChoice askSaveChangesBox(QWidget* parent, const QString& text, const QString& caption);
 
 // The file dialogs for drawings, filtered to "梯形图 (*.lad)"; the save
-// dialog adds ".lad" to a name without it. "" when cancelled.
-QString askDrawingToOpen(QWidget* parent, const QString& title);
+// dialog adds ".lad" to a name without it. The open dialog starts in
+// `folder`; the save dialog with the file `suggested`, or in it when it is a
+// folder. "" when cancelled.
+QString askDrawingToOpen(QWidget* parent, const QString& title, const QString& folder);
 QString askDrawingToSave(QWidget* parent, const QString& title, const QString& suggested);
 
 // Replaceable forms of the two boxes, so that a window's modal boxes can be
@@ -30,7 +32,7 @@ QString askDrawingToSave(QWidget* parent, const QString& title, const QString& s
 using MessageFunction = std::function<void(const QString& text, const QString& caption)>;
 using InputFunction = std::function<QString(const QString& prompt, const QString& title)>;
 using SaveChoiceFunction = std::function<SaveChoice(const QString& text, const QString& caption)>;
-// Open: (title, ""); save: (title, the suggested path).
+// Open: (title, the folder to start in); save: (title, the suggested path).
 using PathFunction = std::function<QString(const QString& title, const QString& suggested)>;
 
 }  // namespace lp

@@ -8,7 +8,7 @@ QtUserInterface::QtUserInterface(QWidget* parent) : parent_(parent) {
     askText = [this](const QString& prompt, const QString& title) { return askTextBox(parent_, prompt, title); };
     showMessage = [this](const QString& text, const QString& caption) { showMessageBox(parent_, text, caption); };
     askSave = [this](const QString& text, const QString& caption) { return askSaveChangesBox(parent_, text, caption); };
-    askOpenFile = [this](const QString& title, const QString&) { return askDrawingToOpen(parent_, title); };
+    askOpenFile = [this](const QString& title, const QString& folder) { return askDrawingToOpen(parent_, title, folder); };
     askSaveFile = [this](const QString& title, const QString& suggested) {
         return askDrawingToSave(parent_, title, suggested);
     };
@@ -35,9 +35,9 @@ UserInterface::SaveAnswer QtUserInterface::askSaveChanges(const std::string& tex
     return SaveAnswer::Cancel;
 }
 
-std::string QtUserInterface::askOpenPath(const std::string& title) {
+std::string QtUserInterface::askOpenPath(const std::string& title, const std::string& folder) {
     if (beforeModal) beforeModal();
-    return askOpenFile(QString::fromStdString(title), QString()).toStdString();
+    return askOpenFile(QString::fromStdString(title), QString::fromStdString(folder)).toStdString();
 }
 
 std::string QtUserInterface::askSavePath(const std::string& title, const std::string& suggested) {

@@ -19,7 +19,7 @@ public:
     std::string inputBox(const std::string& prompt, const std::string& title) override;
     void messageBox(const std::string& text, const std::string& caption) override;
     SaveAnswer askSaveChanges(const std::string& text, const std::string& caption) override;
-    std::string askOpenPath(const std::string& title) override;
+    std::string askOpenPath(const std::string& title, const std::string& folder) override;
     std::string askSavePath(const std::string& title, const std::string& suggested) override;
 
     // The boxes themselves; real dialogs unless replaced.

@@ -14,12 +14,28 @@ bool openDrawing(Ladder& ladder, Document& document, const std::string& path) {
         return false;
     }
     applyDrawing(ladder, *load.drawing);
-    document.markSaved(path, std::move(*load.drawing));
+    document.markSaved(fullPath(path), std::move(*load.drawing));
     return true;
 }
 
+namespace {
+
+// Where the file dialogs start: at the drawing's file, or in the folder of
+// the exported list while it has none.
+std::string dialogStart(const Ladder& ladder, const Document& document) {
+    return document.hasFile() ? document.path() : ladder.exportDir;
+}
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+}  // namespace
+
 bool openDrawingAsked(Ladder& ladder, Document& document) {
-    const std::string path = ladder.ui->askOpenPath(kOpenDrawingTitle);
+    const std::string start = dialogStart(ladder, document);
+    const std::string path = ladder.ui->askOpenPath(kOpenDrawingTitle, document.hasFile() ? folderOf(start) : start);
     return !path.empty() && openDrawing(ladder, document, path);
 }
 
@@ -30,12 +46,12 @@ bool saveDrawingTo(Ladder& ladder, Document& document, const std::string& path) 
         ladder.message(failure);
         return false;
     }
-    document.markSaved(path, std::move(drawing));
+    document.markSaved(fullPath(path), std::move(drawing));
     return true;
 }
 
 bool saveDrawingAs(Ladder& ladder, Document& document) {
-    const std::string path = ladder.ui->askSavePath(kSaveDrawingTitle, document.path());
+    const std::string path = ladder.ui->askSavePath(kSaveDrawingTitle, dialogStart(ladder, document));
     return !path.empty() && saveDrawingTo(ladder, document, path);
 }
 

@@ -22,9 +22,10 @@ public:
         return SaveAnswer::DontSave;
     }
     // File dialogs for drawings (UTF-8 paths); "" when cancelled or when the
-    // front end has none.
-    virtual std::string askOpenPath(const std::string& title) {
-        (void)title;
+    // front end has none. The open dialog starts in `folder`; the save dialog
+    // suggests the file `suggested`, or starts in it when it is a folder.
+    virtual std::string askOpenPath(const std::string& title, const std::string& folder) {
+        (void)title, (void)folder;
         return {};
     }
     virtual std::string askSavePath(const std::string& title, const std::string& suggested) {
