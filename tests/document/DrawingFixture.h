@@ -30,7 +30,7 @@ public:
         answers.pop_front();
         return a;
     }
-    std::string askOpenPath(const std::string&) override { return nextPath(); }
+    std::string askOpenPath(const std::string&, const std::string&) override { return nextPath(); }
     std::string askSavePath(const std::string&, const std::string&) override { return nextPath(); }
 
 private:
