@@ -207,5 +207,30 @@ TEST_F(DrawingSave, DontSaveGoesOnAndCancelStays) {
     EXPECT_EQ(ui.questions.size(), 2u);
 }
 
+TEST_F(DrawingSave, OpeningAnotherDrawingAsksFirst) {
+    drawRung();
+    ASSERT_TRUE(saveDrawingTo(ladder, document, file("a.lad")));
+    press(12);
+    press(1, "X07");
+    ASSERT_TRUE(saveDrawingTo(ladder, document, file("b.lad")));
+    press(5, "X08");
+    const DrawingState changed = captureDrawing(ladder);
+    // 取消: no file dialog, nothing opened.
+    ui.answers = {UserInterface::SaveAnswer::Cancel};
+    ui.paths = {file("a.lad")};
+    EXPECT_FALSE(openDrawingAsked(ladder, document));
+    EXPECT_TRUE(sameDrawing(ladder, changed));
+    EXPECT_EQ(ui.paths.size(), 1u);
+    // 保存: the change goes to b.lad, then a.lad opens.
+    ui.answers = {UserInterface::SaveAnswer::Save};
+    EXPECT_TRUE(openDrawingAsked(ladder, document));
+    EXPECT_EQ(document.path(), file("a.lad"));
+    EXPECT_EQ(readBytes(file("b.lad")), writeDrawing(changed));
+    // Nothing changed since: no question.
+    ui.paths = {file("b.lad")};
+    EXPECT_TRUE(openDrawingAsked(ladder, document));
+    EXPECT_EQ(ui.questions.size(), 2u);
+}
+
 }  // namespace
 }  // namespace lp::test

@@ -138,8 +138,11 @@ private slots:
         bad.write("LadderPad drawing 9\n");
         bad.close();
         const std::vector<std::string> picture = t.w.ladder().picture;
+        // The drawing on screen is not saved: opening asks first.
+        t.choices << SaveChoice::DontSave;
         t.paths << t.file("bad.lad");
         t.w.runMenuCommand(MenuCommand::OpenDrawing);
+        QCOMPARE(t.questions.size(), 1);
         QCOMPARE(t.log.messages.size(), std::size_t{1});
         QVERIFY(t.log.messages[0].text.contains(QStringLiteral("第 1 行")));
         QCOMPARE(t.w.ladder().picture, picture);

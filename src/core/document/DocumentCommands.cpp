@@ -34,6 +34,9 @@ std::string folderOf(const std::string& path) {
 }  // namespace
 
 bool openDrawingAsked(Ladder& ladder, Document& document) {
+    // Opening another drawing leaves this one: unsaved changes are asked
+    // about first, as on exit.
+    if (!mayLeave(ladder, document)) return false;
     const std::string start = dialogStart(ladder, document);
     const std::string path = ladder.ui->askOpenPath(kOpenDrawingTitle, document.hasFile() ? folderOf(start) : start);
     return !path.empty() && openDrawing(ladder, document, path);

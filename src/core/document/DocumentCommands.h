@@ -12,7 +12,8 @@ class Ladder;
 // Reads and checks the whole file; only then replaces the drawing, prints
 // the sheet with Fresh, and the drawing has this file.
 bool openDrawing(Ladder& ladder, Document& document, const std::string& path);
-// Asks for a file with the open dialog, then opens it.
+// With changes not yet saved asks first whether to save them (as before
+// leaving), then asks for a file with the open dialog and opens it.
 bool openDrawingAsked(Ladder& ladder, Document& document);
 
 // Saves to `path`; the drawing then has this file.
@@ -22,7 +23,8 @@ bool saveDrawing(Ladder& ladder, Document& document);
 // Asks for a file with the save dialog, then saves there.
 bool saveDrawingAs(Ladder& ladder, Document& document);
 
-// Before leaving the main window: with changes not yet saved asks
+// Before leaving the drawing (the main window, or for another drawing):
+// with changes not yet saved asks
 // "图纸已修改，是否保存？". True to go on (saved, or not to be saved),
 // false to stay (cancelled, or the save did not happen).
 bool mayLeave(Ladder& ladder, Document& document);
