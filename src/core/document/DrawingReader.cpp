@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <vector>
 
 #include "document/DrawingLimits.h"
 #include "document/QuotedText.h"
