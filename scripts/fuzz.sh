@@ -7,6 +7,9 @@
 #   scripts/fuzz.sh --drawing [SECONDS]
 #                               fuzz the drawing reader for SECONDS (60) from
 #                               fuzz/drawing-corpus
+#   scripts/fuzz.sh --drawing-merge
+#                               add to fuzz/drawing-corpus the inputs of its
+#                               runs that reach edges the corpus does not
 #   scripts/fuzz.sh [SECONDS]   build, then fuzz for SECONDS (60) from the kept
 #                               corpus; new inputs go to the build folder,
 #                               crashing ones to FUZZ_BUILD_DIR/fuzz/crash-*
@@ -43,6 +46,12 @@ case "${1:-60}" in
     "$FUZZ_BUILD_DIR/fuzz/ladderpad-fuzz-drawing" -max_total_time="${2:-60}" -max_len=65536 -timeout=20 \
       -rss_limit_mb=2048 -print_final_stats=1 -dict="$ROOT/fuzz/drawing.dict" \
       -artifact_prefix="$FUZZ_BUILD_DIR/fuzz/drawing-crash-" "$DRAWING_WORK" "$ROOT/fuzz/drawing-corpus"
+    ;;
+  --drawing-merge)
+    "$FUZZ_BUILD_DIR/fuzz/ladderpad-fuzz-drawing" -merge=1 -use_counters=0 -use_cmp=0 -max_len=65536 \
+      "$ROOT/fuzz/drawing-corpus" "$FUZZ_BUILD_DIR/fuzz/drawing-corpus-work"
+    echo "fuzz/drawing-corpus: $(ls "$ROOT/fuzz/drawing-corpus" | wc -l) files," \
+      "$(cat "$ROOT"/fuzz/drawing-corpus/* | wc -c) bytes"
     ;;
   --merge)
     fresh="$(mktemp -d)"
