@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds in Release and runs the whole test suite;
 # then builds the core and its tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer and runs them; then replays the fuzz corpus and
-# every regression input and fuzzes the editor's sessions for a minute; then
-# builds the Debian package (build-package) and runs the unpacked programs;
-# then cross-builds for Windows and runs the Windows tests under Wine
+# UndefinedBehaviorSanitizer and runs them; then replays the fuzz corpora and
+# every regression input, fuzzes the editor's sessions for a minute and the
+# replay script reader and the drawing file reader briefly; then builds the
+# Debian package (build-package) and runs the unpacked programs; then
+# cross-builds for Windows and runs the Windows tests under Wine
 # (scripts/windows.sh, which also writes the Windows zip).
 # Stops at the first stage that fails, so the last summary printed is the
 # one that failed. Build folders: BUILD_DIR (build), ASAN_BUILD_DIR

@@ -11,7 +11,7 @@ if(SCRIPT_AS)
   set(run ${WORKDIR}/${SCRIPT_AS})
   configure_file(${SCRIPT} ${run} COPYONLY)
 endif()
-execute_process(COMMAND ${EMULATOR} ${REPLAY} --export-dir ${WORKDIR} ${run}
+execute_process(COMMAND ${EMULATOR} ${REPLAY} --export-dir ${WORKDIR} ${run} WORKING_DIRECTORY ${WORKDIR}
   OUTPUT_FILE ${WORKDIR}/stdout ERROR_FILE ${WORKDIR}/stderr RESULT_VARIABLE status)
 
 set(want_status 0)

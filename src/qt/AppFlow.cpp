@@ -1,6 +1,7 @@
 #include "AppFlow.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 #include "LoginDialog.h"
 #include "MainWindow.h"
@@ -27,6 +28,12 @@ void AppFlow::openMainWindow() {
         main_->endProgram = [this] { endProgram(); };
     }
     main_->showMaximized();
+    if (!drawingToOpen.empty()) {
+        const std::string path = drawingToOpen;
+        drawingToOpen.clear();
+        // Once the window is on the screen, so that a refusal shows over it.
+        QTimer::singleShot(0, main_.get(), [this, path] { main_->openDrawingFile(path); });
+    }
 }
 
 }  // namespace lp

@@ -4,6 +4,7 @@
 // about box, whose OK ends the program.
 #include <functional>
 #include <memory>
+#include <string>
 #include <QObject>
 
 namespace lp {
@@ -26,6 +27,10 @@ public:
 
     // Ends the program; every window's way out comes here.
     std::function<void()> endProgram;
+
+    // A drawing file to open once the login has shown the main window
+    // (UTF-8; "" for none).
+    std::string drawingToOpen;
 
 private:
     void openMainWindow();

@@ -1,11 +1,19 @@
 #include "Dialogs.h"
 
+#include <memory>
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include "app/BoxTexts.h"
+#include "document/DrawingTexts.h"
 
 namespace lp {
 
@@ -32,6 +40,87 @@ QString askTextBox(QWidget* parent, const QString& prompt, const QString& title)
     box.setCancelButtonText(QString::fromUtf8(kCancelText));
     if (box.exec() != QDialog::Accepted) return QString();
     return box.textValue();
+}
+
+SaveChoice askSaveChangesBox(QWidget* parent, const QString& text, const QString& caption) {
+    QMessageBox box(parent);
+    box.setWindowTitle(caption);
+    box.setText(text);
+    box.setTextFormat(Qt::PlainText);
+    box.setIcon(QMessageBox::Question);
+    QPushButton* save = box.addButton(QString::fromUtf8(kAnswerSave), QMessageBox::AcceptRole);
+    QPushButton* dontSave = box.addButton(QString::fromUtf8(kAnswerDontSave), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QString::fromUtf8(kAnswerCancel), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save) return SaveChoice::Save;
+    if (box.clickedButton() == dontSave) return SaveChoice::DontSave;
+    return SaveChoice::Cancel;
+}
+
+namespace {
+
+// Qt's own texts of the file dialogs (查找范围, 文件名 …) in Simplified
+// Chinese, for as long as a file dialog is open; the rest of the program
+// keeps the texts it always had. Without the translation the dialogs stay
+// as Qt has them.
+class ChineseQtTexts {
+public:
+    ChineseQtTexts() {
+        static QTranslator* translator = [] {
+            auto* t = new QTranslator;
+            if (!t->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                delete t;
+                return static_cast<QTranslator*>(nullptr);
+            }
+            return t;
+        }();
+        if (translator && QCoreApplication::installTranslator(translator)) installed_ = translator;
+    }
+    ~ChineseQtTexts() {
+        if (installed_) QCoreApplication::removeTranslator(installed_);
+    }
+    ChineseQtTexts(const ChineseQtTexts&) = delete;
+    ChineseQtTexts& operator=(const ChineseQtTexts&) = delete;
+
+private:
+    QTranslator* installed_ = nullptr;
+};
+
+QFileDialog* drawingDialog(QWidget* parent, const QString& title, QFileDialog::AcceptMode mode) {
+    auto* dialog = new QFileDialog(parent, title);
+    dialog->setAttribute(Qt::WA_DeleteOnClose, false);
+    dialog->setAcceptMode(mode);
+    dialog->setNameFilter(QString::fromUtf8(kDrawingFilter));
+    dialog->setDefaultSuffix(QString::fromUtf8(kDrawingSuffix));
+    return dialog;
+}
+
+QString chosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+QString askDrawingToOpen(QWidget* parent, const QString& title, const QString& folder) {
+    const ChineseQtTexts texts;
+    std::unique_ptr<QFileDialog> dialog(drawingDialog(parent, title, QFileDialog::AcceptOpen));
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    if (!folder.isEmpty()) dialog->setDirectory(folder);
+    return chosenFile(*dialog);
+}
+
+QString askDrawingToSave(QWidget* parent, const QString& title, const QString& suggested) {
+    const ChineseQtTexts texts;
+    std::unique_ptr<QFileDialog> dialog(drawingDialog(parent, title, QFileDialog::AcceptSave));
+    dialog->setFileMode(QFileDialog::AnyFile);
+    if (QFileInfo(suggested).isDir())
+        dialog->setDirectory(suggested);
+    else if (!suggested.isEmpty())
+        dialog->selectFile(suggested);
+    return chosenFile(*dialog);
 }
 
 }  // namespace lp

@@ -15,9 +15,24 @@ void showMessageBox(QWidget* parent, const QString& text, const QString& caption
 // ("确定") and Cancel ("取消"); returns the typed text, or "" on cancel.
 QString askTextBox(QWidget* parent, const QString& prompt, const QString& title);
 
+// The question before leaving with unsaved changes: 保存 (the default),
+// 不保存 and 取消 (also Esc and the close box).
+enum class SaveChoice { Save, DontSave, Cancel };
+SaveChoice askSaveChangesBox(QWidget* parent, const QString& text, const QString& caption);
+
+// The file dialogs for drawings, filtered to "梯形图 (*.lad)"; the save
+// dialog adds ".lad" to a name without it. The open dialog starts in
+// `folder`; the save dialog with the file `suggested`, or in it when it is a
+// folder. "" when cancelled.
+QString askDrawingToOpen(QWidget* parent, const QString& title, const QString& folder);
+QString askDrawingToSave(QWidget* parent, const QString& title, const QString& suggested);
+
 // Replaceable forms of the two boxes, so that a window's modal boxes can be
 // answered without a user (tests) while the program shows real ones.
 using MessageFunction = std::function<void(const QString& text, const QString& caption)>;
 using InputFunction = std::function<QString(const QString& prompt, const QString& title)>;
+using SaveChoiceFunction = std::function<SaveChoice(const QString& text, const QString& caption)>;
+// Open: (title, the folder to start in); save: (title, the suggested path).
+using PathFunction = std::function<QString(const QString& title, const QString& suggested)>;
 
 }  // namespace lp

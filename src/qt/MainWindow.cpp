@@ -29,6 +29,7 @@
 #include "app/Buttons.h"
 #include "app/MainForm.h"
 #include "app/RunMenu.h"
+#include "document/DocumentCommands.h"
 #include "statement/Convert.h"
 #include "statement/ListCheckCommand.h"
 
@@ -100,13 +101,25 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::runMenuCommand(MenuCommand command) {
-    if (running_) return;  // a command's modal box is open
+    if (running_ || !loaded_) return;  // a command's modal box is open, or the sheet is not there yet
     takeUserEditsOfText1();
-    if (!runCommandCanAct(command, ladder_, simulation_)) return;
+    const bool fileCommand = command == MenuCommand::OpenDrawing || command == MenuCommand::SaveDrawing ||
+                             command == MenuCommand::SaveDrawingAs;
+    if (!fileCommand && !runCommandCanAct(command, ladder_, simulation_)) return;
     switch (command) {
     case MenuCommand::OpenDrawing:
+        // The picture never shows a simulation of another drawing.
+        endSimulation();
+        running_ = true;
+        openDrawingAsked(ladder_, document_);
+        break;
     case MenuCommand::SaveDrawing:
+        running_ = true;
+        saveDrawing(ladder_, document_);
+        break;
     case MenuCommand::SaveDrawingAs:
+        running_ = true;
+        saveDrawingAs(ladder_, document_);
         break;
     case MenuCommand::CheckList:
         running_ = true;
@@ -117,7 +130,17 @@ void MainWindow::runMenuCommand(MenuCommand command) {
     case MenuCommand::StepSimulation: stepSimulation(); break;
     case MenuCommand::StopSimulation: endSimulation(); break;
     }
-    updateMenus();
+    running_ = false;
+    showCoreState();
+}
+
+bool MainWindow::openDrawingFile(const std::string& path) {
+    if (running_ || !loaded_) return false;
+    running_ = true;
+    const bool opened = openDrawing(ladder_, document_, path);
+    running_ = false;
+    showCoreState();
+    return opened;
 }
 
 void MainWindow::updateMenus() {
@@ -129,9 +152,33 @@ void MainWindow::updateMenus() {
         case MenuCommand::StartSimulation:
         case MenuCommand::StepSimulation:
         case MenuCommand::StopSimulation: action->setEnabled(runCommandCanAct(command, text1, simulation_)); break;
-        default: action->setEnabled(false); break;
+        case MenuCommand::OpenDrawing:
+        case MenuCommand::SaveDrawing:
+        case MenuCommand::SaveDrawingAs: action->setEnabled(true); break;
         }
     }
+}
+
+void MainWindow::updateCaption() { setWindowTitle(QString::fromStdString(document_.caption(ladder_))); }
+
+// The palette, Text1, the sheet, the menus and the caption as the core has them.
+void MainWindow::showCoreState() {
+    mirrorPalette();
+    showText1IfChanged();
+    repaintSheet();
+    updateMenus();
+    updateCaption();
+}
+
+// With changes not yet saved, asks whether to save them first.
+bool MainWindow::mayLeave() {
+    if (running_) return false;
+    running_ = true;
+    takeUserEditsOfText1();
+    const bool leave = lp::mayLeave(ladder_, document_);
+    running_ = false;
+    showCoreState();
+    return leave;
 }
 
 void MainWindow::startSimulation() {
@@ -274,11 +321,15 @@ void MainWindow::createControls() {
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    // An edit of Text1 ends a running simulation, and decides what the 运行 menu can do.
+    // An edit of Text1 ends a running simulation, decides what the 运行 menu
+    // can do, and moves the caption's mark as the user types.
     connect(text1_, &QPlainTextEdit::textChanged, this, [this] {
         if (settingText1_) return;
         if (simulation_.running()) endSimulation();
         updateMenus();
+        if (running_ || !document_.hasFile()) return;
+        takeUserEditsOfText1();
+        updateCaption();
     });
     connect(picture1_, &SheetView::cellPressed, this, &MainWindow::pressSheet);
 
@@ -312,11 +363,8 @@ void MainWindow::pressCommand(int n) {
     const ClickResult result = pressButton(ladder_, simulation_, n);
     if (simulating && !simulation_.running()) endSimulation();
     running_ = false;
-    mirrorPalette();
-    showText1IfChanged();
-    repaintSheet();
-    updateMenus();
-    if (result == ClickResult::Exit) showAbout();
+    showCoreState();
+    if (result == ClickResult::Exit && mayLeave()) showAbout();
 }
 
 void MainWindow::mirrorPalette() {
@@ -387,6 +435,10 @@ void MainWindow::placeClientArea() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!mayLeave()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     endProgram();
 }

@@ -13,6 +13,7 @@
 
 #include "QtUserInterface.h"
 #include "app/Menus.h"
+#include "document/Document.h"
 #include "sheet/Ladder.h"
 #include "simulation/SimulationSession.h"
 
@@ -37,6 +38,8 @@ public:
     ~MainWindow() override;
 
     Ladder& ladder() { return ladder_; }
+    // The drawing's file, and what was last saved to it.
+    const Document& document() const { return document_; }
     QtUserInterface& userInterface() { return ui_; }
 
     // The menu bar on top, and below it the client area that holds every
@@ -59,6 +62,11 @@ public:
 
     // A press of CommandN, as a click on it does.
     void pressCommand(int n);
+    // A command of the menu bar, as choosing it does.
+    void runMenuCommand(MenuCommand command);
+    // Opens a drawing file as 打开图纸 does once its file is chosen (the
+    // program's command line). True when it was opened.
+    bool openDrawingFile(const std::string& path);
 
     // The simulation of the 运行 menu, its device table (made when first
     // started) and the timer of its continuous mode.
@@ -77,8 +85,10 @@ protected:
 
 private:
     void createMenus();
-    void runMenuCommand(MenuCommand command);
     void updateMenus();
+    void updateCaption();
+    void showCoreState();
+    bool mayLeave();
     void createControls();
     void placeClientArea();
     void setTabOrderOfControls();
@@ -96,6 +106,7 @@ private:
 
     QtUserInterface ui_;
     Ladder ladder_;
+    Document document_;
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
     std::vector<std::pair<MenuCommand, QAction*>> menuActions_;

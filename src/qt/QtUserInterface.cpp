@@ -7,6 +7,11 @@ namespace lp {
 QtUserInterface::QtUserInterface(QWidget* parent) : parent_(parent) {
     askText = [this](const QString& prompt, const QString& title) { return askTextBox(parent_, prompt, title); };
     showMessage = [this](const QString& text, const QString& caption) { showMessageBox(parent_, text, caption); };
+    askSave = [this](const QString& text, const QString& caption) { return askSaveChangesBox(parent_, text, caption); };
+    askOpenFile = [this](const QString& title, const QString& folder) { return askDrawingToOpen(parent_, title, folder); };
+    askSaveFile = [this](const QString& title, const QString& suggested) {
+        return askDrawingToSave(parent_, title, suggested);
+    };
 }
 
 std::string QtUserInterface::inputBox(const std::string& prompt, const std::string& title) {
@@ -18,6 +23,26 @@ std::string QtUserInterface::inputBox(const std::string& prompt, const std::stri
 void QtUserInterface::messageBox(const std::string& text, const std::string& caption) {
     if (beforeModal) beforeModal();
     showMessage(QString::fromStdString(text), QString::fromStdString(caption));
+}
+
+UserInterface::SaveAnswer QtUserInterface::askSaveChanges(const std::string& text, const std::string& caption) {
+    if (beforeModal) beforeModal();
+    switch (askSave(QString::fromStdString(text), QString::fromStdString(caption))) {
+    case SaveChoice::Save: return SaveAnswer::Save;
+    case SaveChoice::DontSave: return SaveAnswer::DontSave;
+    case SaveChoice::Cancel: return SaveAnswer::Cancel;
+    }
+    return SaveAnswer::Cancel;
+}
+
+std::string QtUserInterface::askOpenPath(const std::string& title, const std::string& folder) {
+    if (beforeModal) beforeModal();
+    return askOpenFile(QString::fromStdString(title), QString::fromStdString(folder)).toStdString();
+}
+
+std::string QtUserInterface::askSavePath(const std::string& title, const std::string& suggested) {
+    if (beforeModal) beforeModal();
+    return askSaveFile(QString::fromStdString(title), QString::fromStdString(suggested)).toStdString();
 }
 
 }  // namespace lp

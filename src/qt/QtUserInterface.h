@@ -1,6 +1,7 @@
 #pragma once
 // The core's way to the user, in the main window: the name prompt as an
-// input box and messages as message boxes.
+// input box, messages as message boxes, the question before leaving and the
+// file dialogs of drawings.
 #include <functional>
 #include <string>
 
@@ -17,10 +18,16 @@ public:
 
     std::string inputBox(const std::string& prompt, const std::string& title) override;
     void messageBox(const std::string& text, const std::string& caption) override;
+    SaveAnswer askSaveChanges(const std::string& text, const std::string& caption) override;
+    std::string askOpenPath(const std::string& title, const std::string& folder) override;
+    std::string askSavePath(const std::string& title, const std::string& suggested) override;
 
     // The boxes themselves; real dialogs unless replaced.
     InputFunction askText;
     MessageFunction showMessage;
+    SaveChoiceFunction askSave;
+    PathFunction askOpenFile;
+    PathFunction askSaveFile;
     // Runs just before either box opens, so that the window behind the modal
     // box shows the state the command has reached.
     std::function<void()> beforeModal;

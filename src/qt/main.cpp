@@ -1,6 +1,8 @@
 // LadderPad: draw a relay ladder diagram and translate it into an
 // instruction list.
+//   ladderpad [FILE.lad]   opens the drawing FILE.lad after a successful login
 #include <QApplication>
+#include <QStringList>
 
 #include "AppFlow.h"
 #include "FontSetup.h"
@@ -14,6 +16,8 @@ int main(int argc, char* argv[]) {
     lp::installFontSubstitutions();
 
     lp::AppFlow flow;
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1) flow.drawingToOpen = args.at(1).toStdString();
     flow.start();
     return app.exec();
 }

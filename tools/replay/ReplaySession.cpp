@@ -10,6 +10,8 @@
 #include "app/ButtonTips.h"
 #include "app/Buttons.h"
 #include "statement/ListCheckCommand.h"
+#include "document/DocumentCommands.h"
+#include "document/Document.h"
 #include "sheet/Ladder.h"
 #include "simulation/SimulationSession.h"
 
@@ -136,6 +138,10 @@ int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const 
     ladder.exportDir = options.exportDir;
     ladder.Form_Load();
     ladder.Form_Activate();
+    Document document;
+    // Scripts that never touch a drawing file leave without the question,
+    // as they always did.
+    bool usesFiles = false;
 
     std::string line;
     long lineNo = 0;
@@ -162,7 +168,11 @@ int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const 
                 switch (pressButton(ladder, session, *n)) {
                 case ClickResult::Ignored: out << "ignored: click " << *n << '\n'; break;
                 case ClickResult::Done: break;
-                case ClickResult::Exit: out << "exit\n"; out.flush(); return 0;
+                case ClickResult::Exit:
+                    if (usesFiles && !mayLeave(ladder, document)) break;
+                    out << "exit\n";
+                    out.flush();
+                    return 0;
                 case ClickResult::NotBuilt: throw LineError{"not built yet"};
                 }
             } else if (verb == "tip") {
@@ -175,6 +185,26 @@ int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const 
                 const std::string text = unescapeText(arg);
                 session.stop();
                 ladder.Text1 = text;
+            } else if (verb == "save" || verb == "open") {
+                if (!hasArg || arg.empty()) throw LineError{verb + " needs the path of a drawing file"};
+                if (!options.drawingFiles) throw LineError{"save and open are off in this run"};
+                usesFiles = true;
+                if (verb == "save")
+                    saveDrawingTo(ladder, document, arg);
+                else {
+                    session.stop();  // the picture must never show another drawing's state
+                    openDrawing(ladder, document, arg);
+                }
+            } else if (verb == "leave") {
+                usesFiles = true;
+                if (arg == "保存")
+                    ui.queueLeaveAnswer(UserInterface::SaveAnswer::Save);
+                else if (arg == "不保存")
+                    ui.queueLeaveAnswer(UserInterface::SaveAnswer::DontSave);
+                else if (arg == "取消")
+                    ui.queueLeaveAnswer(UserInterface::SaveAnswer::Cancel);
+                else
+                    throw LineError{"leave needs 保存, 不保存 or 取消"};
             } else if (verb == "dump") {
                 if (hasArg) throw LineError{"dump takes no argument"};
                 std::string dump = stateDump(ladder);
@@ -196,6 +226,10 @@ int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const 
         } catch (const NoReplyLeft&) {
             out.flush();
             err << where << "the name prompt has no reply left\n";
+            return 2;
+        } catch (const NoAnswerLeft&) {
+            out.flush();
+            err << where << "the question before leaving has no answer left (give one with leave)\n";
             return 2;
         }
     }

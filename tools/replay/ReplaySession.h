@@ -6,6 +6,11 @@
 //   click N      press CommandN (1..22)
 //   answer TEXT  queue TEXT as the next reply to the name prompt ("" = cancel)
 //   text TEXT    replace Text1 ("\n" is a line break, "\\" a backslash)
+//   save PATH    save the drawing to PATH (a failure prints its message)
+//   open PATH    open the drawing in PATH (a refusal prints its message)
+//   leave ANSWER queue 保存, 不保存 or 取消 as the next answer to the
+//                question an exit button asks before unsaved changes are
+//                left; asked only in scripts that use save, open or leave
 //   dump         print the state block
 #include <istream>
 #include <ostream>
@@ -15,6 +20,9 @@ namespace lp {
 
 struct ReplayOptions {
     std::string exportDir = ".";
+    // Off: save and open are refused as errors (for scripts made of any
+    // bytes, which must not write files wherever they name).
+    bool drawingFiles = true;
 };
 
 // Reads the script from `script` to its end. Returns the exit status: 0 at

@@ -13,4 +13,12 @@ void ReplayUserInterface::messageBox(const std::string& text, const std::string&
     out_ << "message: " << text << '\n';
 }
 
+UserInterface::SaveAnswer ReplayUserInterface::askSaveChanges(const std::string& text, const std::string&) {
+    out_ << "question: " << text << '\n';
+    if (leaveAnswers_.empty()) throw NoAnswerLeft{};
+    const SaveAnswer answer = leaveAnswers_.front();
+    leaveAnswers_.pop_front();
+    return answer;
+}
+
 }  // namespace lp

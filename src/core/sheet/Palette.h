@@ -27,6 +27,8 @@ public:
     // "1100" for Command13, Command14, Command19, Command20.
     std::string visibleString() const;
 
+    bool operator==(const Palette&) const = default;
+
 private:
     std::array<bool, kButtonCount + 1> enabled_{};
     std::array<bool, kButtonCount + 1> visible_{};

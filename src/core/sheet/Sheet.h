@@ -46,6 +46,8 @@ public:
     // True when every cell of the row is the blank cell.
     bool rowIsBlank(int row) const;
 
+    bool operator==(const Sheet&) const = default;
+
 private:
     static std::size_t index(int row, int col) {
         return static_cast<std::size_t>(row - kFirstRow) * kColCount + static_cast<std::size_t>(col - kFirstCol);
