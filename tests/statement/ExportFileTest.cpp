@@ -64,6 +64,15 @@ TEST(ReplaceFile, FailsWhenTheNameIsTakenByAFolderAndLeavesNoTemporaryFile) {
     EXPECT_EQ(readBytes(dir / "out.txt/inside"), "keep");
 }
 
+TEST(ReplaceFile, LeavesAFileMarkedReadOnlyAsItWas) {
+    TempFolder dir;
+    writeBytes(dir / "out.txt", "old");
+    ASSERT_EQ(::chmod((dir / "out.txt").c_str(), 0444), 0);
+    EXPECT_FALSE(replaceFile(dir / "out.txt", "new"));
+    EXPECT_EQ(readBytes(dir / "out.txt"), "old");
+    EXPECT_EQ(dir.listing(), "out.txt;");
+}
+
 TEST(ReplaceFile, FailsInAFolderItMayNotWriteTo) {
     if (::geteuid() == 0) GTEST_SKIP() << "permission bits do not stop root";
     TempFolder dir;

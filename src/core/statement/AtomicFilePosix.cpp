@@ -52,6 +52,11 @@ bool syncToDisk(int fd) {
 }  // namespace
 
 bool replaceFile(const std::string& path, std::string_view bytes) {
+    // A file its owner marked read-only is not replaced, as on Windows: the
+    // rename would otherwise go round the mark.
+    struct stat target;
+    if (::stat(path.c_str(), &target) == 0 && S_ISREG(target.st_mode) && !(target.st_mode & S_IWUSR)) return false;
+
     std::string temp;
     const int fd = createTemp(path, temp);
     if (fd < 0) return false;
