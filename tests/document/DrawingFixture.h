@@ -10,6 +10,7 @@
 #include "app/Buttons.h"
 #include "document/Document.h"
 #include "document/DrawingState.h"
+#include "platform/TextPath.h"
 #include "sheet/Ladder.h"
 #include "support/FakeUserInterface.h"
 
@@ -75,14 +76,19 @@ protected:
         press(9, "Y01");
         press(11);
     }
-    std::string file(const std::string& name) const { return (dir / name).string(); }
+    // The full path of `name` (UTF-8, may hold folders) in the folder, with
+    // this system's separators, as the messages name it.
+    std::string file(const std::string& name) const {
+        const std::u8string full = (dir / pathFromText(name)).lexically_normal().u8string();
+        return std::string(full.begin(), full.end());
+    }
 
     static void writeBytes(const std::string& path, const std::string& bytes) {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        std::ofstream out(pathFromText(path), std::ios::binary | std::ios::trunc);
         out << bytes;
     }
     static std::string readBytes(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
+        std::ifstream in(pathFromText(path), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 };

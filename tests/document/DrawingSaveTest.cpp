@@ -25,7 +25,10 @@ protected:
     std::set<std::string> entries(const fs::path& folder) const {
         std::set<std::string> names;
         std::error_code ec;
-        for (const auto& e : fs::directory_iterator(folder, ec)) names.insert(e.path().filename().string());
+        for (const auto& e : fs::directory_iterator(folder, ec)) {
+            const std::u8string name = e.path().filename().u8string();
+            names.insert(std::string(name.begin(), name.end()));
+        }
         return names;
     }
 

@@ -58,9 +58,15 @@ TEST(ReplayScript, TipPrintsAButtonsTooltip) {
     std::istringstream in("tip 19\ntip 1\n");
     std::ostringstream out, err;
     ReplayOptions options;
+#ifdef _WIN32
+    options.exportDir = "C:\\srv\\lists";
+    const std::string named = "C:\\srv\\lists\\生成的语句表.txt";
+#else
     options.exportDir = "/srv/lists";
+    const std::string named = "/srv/lists/生成的语句表.txt";
+#endif
     EXPECT_EQ(runReplay(in, out, err, options), 0);
-    EXPECT_EQ(out.str(), "tip: 19 写入文件：/srv/lists/生成的语句表.txt\ntip: 1 \n");
+    EXPECT_EQ(out.str(), "tip: 19 写入文件：" + named + "\ntip: 1 \n");
     EXPECT_EQ(replay("tip 23\n").status, 2);
     EXPECT_EQ(replay("tip\n").status, 2);
 }

@@ -29,14 +29,26 @@ CharType systemCharType() {
     return nullptr;
 }
 
+// The format characters (Cf) of Unicode 15, for a system without ICU
+// (older Windows, Wine): Unicode adds to them only rarely.
+struct Range {
+    char32_t first, last;
+};
+constexpr Range kFormat[] = {
+    {0xAD, 0xAD},       {0x600, 0x605},     {0x61C, 0x61C},     {0x6DD, 0x6DD},     {0x70F, 0x70F},
+    {0x890, 0x891},     {0x8E2, 0x8E2},     {0x180E, 0x180E},   {0x200B, 0x200F},   {0x202A, 0x202E},
+    {0x2060, 0x2064},   {0x2066, 0x206F},   {0xFEFF, 0xFEFF},   {0xFFF9, 0xFFFB},   {0x110BD, 0x110BD},
+    {0x110CD, 0x110CD}, {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0001, 0xE0001},
+    {0xE0020, 0xE007F},
+};
+
 // Without ICU: the controls (a range Unicode never changes), the two
-// separators, and what the system's own character typing calls a control.
+// separators and the format characters.
 bool hiddenWithoutIcu(char32_t c) {
     if (c <= 0x1F || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029) return true;
-    if (c > 0xFFFF) return false;
-    const wchar_t unit = static_cast<wchar_t>(c);
-    WORD type = 0;
-    return ::GetStringTypeW(CT_CTYPE1, &unit, 1, &type) && (type & C1_CNTRL) != 0;
+    for (const Range& range : kFormat)
+        if (c >= range.first && c <= range.last) return true;
+    return false;
 }
 
 }  // namespace
