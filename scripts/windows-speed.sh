@@ -77,6 +77,7 @@ done
 echo "Linux: $("$BENCH_BUILD_DIR/bench/ladderpad-conversion-timer" 101)"
 echo "Wine:  $(wine "$WIN_BUILD_DIR/bench/ladderpad-conversion-timer.exe" 101)"
 echo "ladderpad-replay.exe: $(stat -c %s "$WINDOWS_TOOL") bytes"
-if [ -f "$WIN_BUILD_DIR/src/win32/ladderpad.exe" ]; then
-  echo "ladderpad.exe: $(stat -c %s "$WIN_BUILD_DIR/src/win32/ladderpad.exe") bytes"
+WINDOWS_PROGRAM="$(find "$WIN_BUILD_DIR" -name ladderpad.exe -not -path '*/CMakeFiles/*' | head -n1)"
+if [ -n "$WINDOWS_PROGRAM" ]; then
+  echo "ladderpad.exe: $(stat -c %s "$WINDOWS_PROGRAM") bytes"
 fi
