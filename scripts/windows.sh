@@ -7,8 +7,8 @@
 # The tests run in a fresh Wine prefix made here (WINEPREFIX, removed at the
 # end unless it was given), with WINEDEBUG=-all and LANG=zh_CN.UTF-8, so that
 # Windows's ANSI code page is 936, and with an X display of their own (an
-# Xvfb on a free display number, stopped at the end). WINDOWS_TESTS=0 skips
-# the tests.
+# Xvfb on a free display number, or on WINDOWS_DISPLAY when given, stopped
+# at the end). WINDOWS_TESTS=0 skips the tests.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 WIN_BUILD_DIR="${WIN_BUILD_DIR:-$ROOT/build-windows}"
@@ -75,10 +75,17 @@ if [ "${WINDOWS_TESTS:-1}" != 0 ]; then
   export WINEDEBUG=-all LANG=zh_CN.UTF-8 WINEDLLOVERRIDES="mscoree=;mshtml="
   unset LC_ALL LC_CTYPE LC_MESSAGES
   # An X display of our own, on the first free number Xvfb finds.
-  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
-  XVFB_PID=$!
-  for _ in $(seq 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-  [ -s "$WORK/display" ] || { echo "error: Xvfb did not start" >&2; exit 1; }
+  if [ -n "${WINDOWS_DISPLAY:-}" ]; then
+    Xvfb ":$WINDOWS_DISPLAY" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    echo "$WINDOWS_DISPLAY" > "$WORK/display"
+    sleep 1
+  else
+    Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+  fi
+  kill -0 "$XVFB_PID" 2>/dev/null && [ -s "$WORK/display" ] || { echo "error: Xvfb did not start" >&2; exit 1; }
   export DISPLAY=":$(head -n1 "$WORK/display")"
   wineboot -i >/dev/null 2>&1
   (cd "$WIN_BUILD_DIR" && ctest --output-on-failure -j "$JOBS" --timeout 300)
