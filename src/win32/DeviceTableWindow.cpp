@@ -59,22 +59,21 @@ void DeviceTableWindow::showDevices(Simulation& simulation, int periodMs) {
     for (const bool inputs : {true, false}) {
         int rows = 0;
         for (int d = 0; d < simulation.deviceCount(); ++d) rows += simulation.isInput(d) == inputs;
-        const int frameTop = y;
-        const int frameHeight = 22 + std::max(rows, 1) * kRowHeight + kGap;
-        add(L"BUTTON", inputs ? kInputsCaption : kOutputsCaption, BS_GROUPBOX, -1,
-            {kMargin, frameTop, inner, frameHeight});
+        const int top = y;
+        const int height = 22 + std::max(rows, 1) * kRowHeight;
+        add(L"STATIC", inputs ? kInputsCaption : kOutputsCaption, SS_LEFT, -1, {kMargin, top, inner, 20});
         y += 22;
         for (int d = 0; d < simulation.deviceCount(); ++d) {
             if (simulation.isInput(d) != inputs) continue;
             const int id = kFirstDeviceId + d;
             inputs_[static_cast<std::size_t>(d)] = inputs;
-            const RECT place{kMargin + 10, y, inner - 20, kRowHeight - 4};
+            const RECT place{kMargin + 12, y, inner - 12, kRowHeight - 4};
             rows_[static_cast<std::size_t>(d)] =
                 inputs ? add(L"BUTTON", "", BS_CHECKBOX | BS_PUSHLIKE | WS_TABSTOP, id, place)
                        : add(L"STATIC", "", SS_LEFT | SS_CENTERIMAGE | SS_NOTIFY, id, place);
             y += kRowHeight;
         }
-        y = frameTop + frameHeight + kGap;
+        y = top + height + kGap;
     }
     add(L"STATIC", "", SS_LEFT, kStackId, {kMargin, y, inner, 20});
     y += 20 + kGap;
@@ -192,11 +191,13 @@ LRESULT DeviceTableWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             const int shown = shown_[static_cast<std::size_t>(device)];
             const Rgb colour = shown & kDiffers ? kDiffersColour : shown & kOn ? kLampOnColour : kLampOffColour;
             ::SetTextColor(dc, colourOf(colour));
-            ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
-            return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
         }
-        break;
+        // Every label on the window's own face colour.
+        ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
     }
+    case WM_CTLCOLORBTN:
+        return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
     case WM_CLOSE:
         // Closing the table from its frame ends the simulation, as its stop button does.
         if (stop) stop();

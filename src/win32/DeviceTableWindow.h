@@ -53,7 +53,6 @@ private:
     std::vector<HWND> rows_;  // by device: its switch or lamp
     std::vector<bool> inputs_;  // by device: whether the user switches it
     std::vector<int> shown_;  // by device: what its row shows (-1: nothing yet)
-    std::vector<HWND> frames_;
     bool playing_ = false;
 };
 
