@@ -416,6 +416,13 @@ private:
               "the drawing opened back is the one saved, not the re-edit");
         check(caption() == coreCaption() && caption().find(kUnsavedMark) == std::string::npos,
               "no mark after the open: " + caption());
+        // Nothing changed since: 打开图纸 goes straight to its dialog.
+        menu(MenuCommand::OpenDrawing);
+        HWND box = driver_.waitForMessageBox(wide(kOpenDrawingTitle));
+        check(box != nullptr && !driver_.findWindow(SaveQuestionWindow::kClassName, wide(kProgramTitle)),
+              "no question before opening when nothing changed");
+        if (box) driver_.click(::GetDlgItem(box, IDCANCEL));
+        settle("open cancelled");
     }
 
     void simulateSealIn() {
