@@ -1,8 +1,8 @@
 #pragma once
 // The colours of a running simulation on the sheet, the same in every front
 // end: energized cells, closed contacts without power, the body of a pulled-in
-// coil, the frame of a coil whose list value differs, and the element (and
-// list line) of the last step.
+// coil, the frame of a coil whose list value differs, the element (and
+// list line) of the last step; and the device table's lamps, on and off.
 #include <cstdint>
 
 namespace lp {
