@@ -35,6 +35,7 @@ public:
     int columnWidth() const { return columnWidth_; }
     int lineHeight() const { return lineHeight_; }
     POINT scrollPosition() const { return {scrollX_, scrollY_}; }
+    int padding() const { return padding_; }  // round the grid
 
     // Colours these cells over the printed lines until the next call (a
     // running simulation); an empty list shows the sheet plain again. Only

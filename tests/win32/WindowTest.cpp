@@ -465,7 +465,25 @@ private:
         };
         scan();
         check(!lampOn() && !pulledInOnSheet(), "power-on: Y01 off");
-        driver_.click(table->inputSwitch(x01));  // start pressed
+        // Start pressed: a click on X01's contact in Picture1.
+        POINT at{-1, -1};
+        driver_.onUiThread([&] {
+            const Ladder& ladder = main_->ladder();
+            Simulation& sim = main_->simulation().simulation();
+            const SheetWindow& sheet = main_->sheet();
+            for (int c = 0; c < 200 && at.x < 0; ++c) {
+                const int col = cellAtDisplayColumn(ladder, 2, c);
+                if (col >= 0 && sim.contactDeviceAt(2, col) == x01)
+                    at = {sheet.padding() + c * sheet.columnWidth() + 1 - sheet.scrollPosition().x,
+                          sheet.padding() + sheet.lineHeight() + sheet.lineHeight() / 2 - sheet.scrollPosition().y};
+            }
+        });
+        check(at.x >= 0, "X01's contact found on the sheet");
+        driver_.post(main_->Picture1(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        driver_.post(main_->Picture1(), WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+        bool x01On = false;
+        driver_.onUiThread([&] { x01On = main_->simulation().simulation().value(x01); });
+        check(x01On, "a click on X01's contact switches it on");
         scan();
         check(lampOn() && pulledInOnSheet(), "start: Y01 pulls in, on the sheet too");
         check(textOf(table->inputSwitch(x01)) == wide(inputSwitchText("X01", true)), "X01's switch shows it on");
