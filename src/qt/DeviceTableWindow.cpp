@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 
 #include "sheet/UserInterface.h"
+#include "simulation/DeviceTableTexts.h"
+#include "simulation/PowerColours.h"
 #include "simulation/Simulation.h"
 
 namespace lp {
@@ -25,25 +27,27 @@ void clearLayout(QVBoxLayout* layout) {
     }
 }
 
-QString lampStyle(bool on) {
-    return on ? QStringLiteral("QLabel { color: rgb(0, 170, 0); }") : QStringLiteral("QLabel { color: rgb(150, 150, 150); }");
-}
+QString colourStyle(Rgb c) { return QStringLiteral("QLabel { color: rgb(%1, %2, %3); }").arg(c.red).arg(c.green).arg(c.blue); }
+
+QString lampStyle(bool on) { return colourStyle(on ? kLampOnColour : kLampOffColour); }
+
+QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
 
 DeviceTableWindow::DeviceTableWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
     setObjectName(QStringLiteral("DeviceTable"));
-    setWindowTitle(QStringLiteral("器件表 — ") + QString::fromUtf8(kProgramTitle));
+    setWindowTitle(text(kDeviceTableTitlePrefix) + QString::fromUtf8(kProgramTitle));
     auto* layout = new QVBoxLayout(this);
 
     counter_ = new QLabel(this);
     counter_->setObjectName(QStringLiteral("ScanCounter"));
     layout->addWidget(counter_);
 
-    auto* inputBox = new QGroupBox(QStringLiteral("输入（点按切换）"), this);
+    auto* inputBox = new QGroupBox(text(kInputsCaption), this);
     inputs_ = new QVBoxLayout(inputBox);
     layout->addWidget(inputBox);
-    auto* outputBox = new QGroupBox(QStringLiteral("输出"), this);
+    auto* outputBox = new QGroupBox(text(kOutputsCaption), this);
     outputs_ = new QVBoxLayout(outputBox);
     layout->addWidget(outputBox);
 
@@ -52,22 +56,22 @@ DeviceTableWindow::DeviceTableWindow(QWidget* parent) : QWidget(parent, Qt::Tool
     layout->addWidget(stack_);
 
     auto* controls = new QGridLayout;
-    runPause_ = new QPushButton(QStringLiteral("运行"), this);
+    runPause_ = new QPushButton(text(kRunText), this);
     runPause_->setObjectName(QStringLiteral("RunPause"));
     runPause_->setCheckable(true);
     period_ = new QSpinBox(this);
     period_->setObjectName(QStringLiteral("Period"));
-    period_->setRange(10, 10000);
-    period_->setSingleStep(10);
-    period_->setPrefix(QStringLiteral("周期 "));
-    period_->setSuffix(QStringLiteral(" 毫秒"));
-    oneScan_ = new QPushButton(QStringLiteral("扫描一次"), this);
+    period_->setRange(kMinPeriodMs, kMaxPeriodMs);
+    period_->setSingleStep(kPeriodStepMs);
+    period_->setPrefix(text(kPeriodPrefix));
+    period_->setSuffix(text(kPeriodSuffix));
+    oneScan_ = new QPushButton(text(kOneScanText), this);
     oneScan_->setObjectName(QStringLiteral("OneScan"));
-    oneStep_ = new QPushButton(QStringLiteral("单步"), this);
+    oneStep_ = new QPushButton(text(kOneStepText), this);
     oneStep_->setObjectName(QStringLiteral("OneStep"));
-    reset_ = new QPushButton(QStringLiteral("复位"), this);
+    reset_ = new QPushButton(text(kResetText), this);
     reset_->setObjectName(QStringLiteral("Reset"));
-    stop_ = new QPushButton(QStringLiteral("停止仿真"), this);
+    stop_ = new QPushButton(text(kStopText), this);
     stop_->setObjectName(QStringLiteral("Stop"));
     controls->addWidget(runPause_, 0, 0);
     controls->addWidget(period_, 0, 1);
@@ -142,32 +146,20 @@ void DeviceTableWindow::refresh(Simulation& simulation, bool playing) {
         if (QPushButton* s = switches_[static_cast<std::size_t>(d)]) {
             const QSignalBlocker block(s);
             s->setChecked(on);
-            s->setText(QString::fromStdString(name) + (on ? QStringLiteral(" = 1（接通）") : QStringLiteral(" = 0（断开）")));
+            s->setText(text(inputSwitchText(name, on)));
         }
         if (QLabel* lamp = lamps_[static_cast<std::size_t>(d)]) {
-            const bool wrong = differs;
-            QString text = (on ? QStringLiteral("● ") : QStringLiteral("○ ")) + QString::fromStdString(name) +
-                           (on ? QStringLiteral(" = 1") : QStringLiteral(" = 0"));
-            if (wrong) text += QStringLiteral("  ≠ 梯形图");
-            lamp->setText(text);
-            lamp->setStyleSheet(wrong ? QStringLiteral("QLabel { color: rgb(220, 0, 0); }") : lampStyle(on));
+            lamp->setText(text(lampText(name, on, differs)));
+            lamp->setStyleSheet(differs ? colourStyle(kDiffersColour) : lampStyle(on));
         }
     }
-    QString counter = QStringLiteral("扫描次数：%1").arg(simulation.scans());
-    counter_->setText(counter);
-    QString stack = QStringLiteral("栈（自底向上）：");
-    if (simulation.stack().empty()) stack += QStringLiteral("空");
-    for (std::size_t i = 0; i < simulation.stack().size(); ++i) {
-        if (i) stack += ' ';
-        stack += simulation.stack()[i] ? '1' : '0';
-    }
-    if (const std::size_t line = simulation.lastStepLine()) stack += QStringLiteral("　（第%1行之后）").arg(line);
-    stack_->setText(stack);
+    counter_->setText(text(scanCounterText(simulation.scans())));
+    stack_->setText(text(stackText(simulation.stack(), simulation.lastStepLine())));
     {
         const QSignalBlocker block(runPause_);
         runPause_->setChecked(playing);
     }
-    runPause_->setText(playing ? QStringLiteral("暂停") : QStringLiteral("运行"));
+    runPause_->setText(text(playing ? kPauseText : kRunText));
     oneScan_->setEnabled(!playing);
     oneStep_->setEnabled(!playing);
 }

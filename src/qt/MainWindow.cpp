@@ -22,7 +22,7 @@
 #include "FontSetup.h"
 #include "Placement.h"
 #include "SheetView.h"
-#include "SimulationMarks.h"
+#include "simulation/SimulationMarks.h"
 #include "TextBoxText.h"
 #include "Twips.h"
 #include "app/ButtonTips.h"

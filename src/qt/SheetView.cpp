@@ -1,5 +1,7 @@
 #include "SheetView.h"
 
+#include "simulation/PowerColours.h"
+
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -95,11 +97,15 @@ void SheetView::ensureVisible(int row, int column) {
     h->setValue(to.x);
 }
 
-QColor SheetView::energizedColour() { return QColor(0, 150, 0); }
-QColor SheetView::closedColour() { return QColor(0, 80, 220); }
-QColor SheetView::pulledInColour() { return QColor(0, 190, 0); }
-QColor SheetView::differsColour() { return QColor(220, 0, 0); }
-QColor SheetView::stepColour() { return QColor(255, 236, 120); }
+namespace {
+QColor colourOf(Rgb c) { return QColor(c.red, c.green, c.blue); }
+}  // namespace
+
+QColor SheetView::energizedColour() { return colourOf(kEnergizedColour); }
+QColor SheetView::closedColour() { return colourOf(kClosedColour); }
+QColor SheetView::pulledInColour() { return colourOf(kPulledInColour); }
+QColor SheetView::differsColour() { return colourOf(kDiffersColour); }
+QColor SheetView::stepColour() { return colourOf(kStepColour); }
 
 void SheetView::setCellMarks(std::vector<CellMark> marks) {
     std::stable_sort(marks.begin(), marks.end(), [](const CellMark& a, const CellMark& b) {

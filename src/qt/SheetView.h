@@ -17,18 +17,9 @@
 
 #include "DisplayColumns.h"
 #include "LineGlyphs.h"
+#include "simulation/SimulationMarks.h"
 
 namespace lp {
-
-// A mark on a run of display columns of one printed line: how a running
-// simulation colours the cells (the flags of cellpower::).
-struct CellMark {
-    int line = 0;    // 0-based printed line
-    int column = 0;  // first display column
-    int width = 2;   // display columns
-    uint8_t flags = 0;
-    bool operator==(const CellMark&) const = default;
-};
 
 class SheetView : public QAbstractScrollArea {
     Q_OBJECT

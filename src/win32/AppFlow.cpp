@@ -22,6 +22,11 @@ void AppFlow::openMainWindow() {
         main_->endProgram = [this] { endProgram(); };
     }
     main_->show();
+    if (!drawingToOpen.empty()) {
+        const std::string path = drawingToOpen;
+        drawingToOpen.clear();
+        main_->openDrawingFile(path);
+    }
 }
 
 }  // namespace lp::win

@@ -1,9 +1,11 @@
 #pragma once
 // The run's windows in their order: the login dialog first; on a matching
 // login the main window, opened maximized; its exit buttons lead to the
-// about box, whose OK ends the program.
+// about box, whose OK ends the program. A drawing named on the command line
+// opens once the main window is shown.
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace lp::win {
 
@@ -21,6 +23,10 @@ public:
     LoginWindow& login() { return *login_; }
     // The main window, once the login has made it.
     MainWindow* mainWindow() const { return main_.get(); }
+
+    // A drawing to open right after a successful login (UTF-8; the
+    // program's command line), or "".
+    std::string drawingToOpen;
 
     // Ends the program; every window's way out comes here.
     std::function<void()> endProgram;

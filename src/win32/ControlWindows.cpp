@@ -26,7 +26,7 @@ HWND createControl(HWND parent, const ControlSpec& spec, int id, const wchar_t* 
         break;
     case ControlKind::ListBox:
         windowClass = L"EDIT";
-        style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL;
+        style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | ES_NOHIDESEL;
         exStyle |= WS_EX_CLIENTEDGE;
         break;
     case ControlKind::Button:

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "AboutWindow.h"
+#include "DeviceTableWindow.h"
 #include "ControlWindows.h"
 #include "Fonts.h"
 #include "Geometry.h"
@@ -15,8 +16,12 @@
 #include "WideText.h"
 #include "app/Buttons.h"
 #include "app/MainForm.h"
+#include "app/RunMenu.h"
+#include "document/DocumentCommands.h"
 #include "sheet/DisplayColumns.h"
+#include "simulation/SimulationMarks.h"
 #include "statement/Convert.h"
+#include "statement/ListCheckCommand.h"
 
 namespace lp::win {
 
@@ -28,6 +33,7 @@ constexpr int kPicture2Id = 201;
 constexpr int kLabel1Id = 202;
 constexpr int kText1Id = 203;
 constexpr int kFirstButtonId = 100;  // CommandN has kFirstButtonId + N
+constexpr UINT_PTR kScanTimerId = 1;
 
 // The window's default font, for controls that name none.
 constexpr FontSpec kDefaultFont{kSongTi, 9, false};
@@ -43,6 +49,7 @@ MainWindow::MainWindow() : ladder_(ui_) {
     // The palette behind a modal box shows what the command has set so far.
     ui_.beforeModal = [this] { mirrorPalette(); };
     createControls();
+    sheet().cellPressed = [this](int line, int column) { pressSheet(line, column); };
     layout(dpiOf(hwnd()));
     mirrorPalette();
     updateMenus();
@@ -50,6 +57,7 @@ MainWindow::MainWindow() : ladder_(ui_) {
 
 MainWindow::~MainWindow() {
     about_.reset();
+    deviceTable_.reset();
     if (accelerators_) ::DestroyAcceleratorTable(accelerators_);
 }
 
@@ -137,38 +145,230 @@ void MainWindow::pressCommand(int n) {
     if (running_) return;  // a command's modal box is open
     running_ = true;
     takeUserEditsOfText1();
-    const ClickResult result = pressButton(ladder_, n);
+    // A button that acts ends a running simulation first.
+    const bool simulating = simulation_.running();
+    const ClickResult result = pressButton(ladder_, simulation_, n);
+    if (simulating && !simulation_.running()) endSimulation();
     running_ = false;
     if (!hwnd()) return;
+    showCoreState();
+    if (result == ClickResult::Exit && mayLeave()) showAbout();
+}
+
+void MainWindow::runMenuCommand(MenuCommand command) {
+    if (running_ || !loaded_) return;  // a command's modal box is open, or the sheet is not there yet
+    takeUserEditsOfText1();
+    const bool fileCommand = command == MenuCommand::OpenDrawing || command == MenuCommand::SaveDrawing ||
+                             command == MenuCommand::SaveDrawingAs;
+    if (!fileCommand && !runCommandCanAct(command, ladder_, simulation_)) return;
+    switch (command) {
+    case MenuCommand::OpenDrawing:
+        // The picture never shows a simulation of another drawing.
+        endSimulation();
+        running_ = true;
+        openDrawingAsked(ladder_, document_);
+        break;
+    case MenuCommand::SaveDrawing:
+        running_ = true;
+        saveDrawing(ladder_, document_);
+        break;
+    case MenuCommand::SaveDrawingAs:
+        running_ = true;
+        saveDrawingAs(ladder_, document_);
+        break;
+    case MenuCommand::CheckList:
+        running_ = true;
+        checkListCommand(ladder_);
+        break;
+    case MenuCommand::StartSimulation: startSimulation(); break;
+    case MenuCommand::StepSimulation: stepSimulation(); break;
+    case MenuCommand::StopSimulation: endSimulation(); break;
+    }
+    running_ = false;
+    if (!hwnd()) return;
+    showCoreState();
+}
+
+bool MainWindow::openDrawingFile(const std::string& path) {
+    if (running_ || !loaded_) return false;
+    endSimulation();
+    running_ = true;
+    const bool opened = openDrawing(ladder_, document_, path);
+    running_ = false;
+    showCoreState();
+    return opened;
+}
+
+void MainWindow::updateMenus() {
+    // Each item is enabled while its command can act, on Text1 as it stands.
+    const std::string text1 = text1_ ? utf8(windowText(text1_)) : std::string();
+    HMENU bar = ::GetMenu(hwnd());
+    for (const MenuSpec& menuSpec : menuBar()) {
+        for (const MenuItemSpec& item : menuSpec.items) {
+            bool enabled = true;
+            switch (item.command) {
+            case MenuCommand::CheckList:
+            case MenuCommand::StartSimulation:
+            case MenuCommand::StepSimulation:
+            case MenuCommand::StopSimulation: enabled = runCommandCanAct(item.command, text1, simulation_); break;
+            case MenuCommand::OpenDrawing:
+            case MenuCommand::SaveDrawing:
+            case MenuCommand::SaveDrawingAs: break;
+            }
+            ::EnableMenuItem(bar, static_cast<UINT>(menuId(item.command)),
+                             MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+        }
+    }
+    ::DrawMenuBar(hwnd());
+}
+
+void MainWindow::updateCaption() { setWindowText(hwnd(), document_.caption(ladder_)); }
+
+// The palette, Text1, the sheet, the menus and the caption as the core has them.
+void MainWindow::showCoreState() {
     mirrorPalette();
     showText1IfChanged();
     repaintSheet();
     updateMenus();
-    if (result == ClickResult::Exit) showAbout();
+    updateCaption();
 }
 
-void MainWindow::runMenuCommand(MenuCommand command) {
-    if (running_) return;  // a command's modal box is open
-    switch (command) {
-    case MenuCommand::OpenDrawing:
-    case MenuCommand::SaveDrawing:
-    case MenuCommand::SaveDrawingAs:
-    case MenuCommand::CheckList:
-    case MenuCommand::StartSimulation:
-    case MenuCommand::StepSimulation:
-    case MenuCommand::StopSimulation:
-        break;
+// With changes not yet saved, asks whether to save them first.
+bool MainWindow::mayLeave() {
+    if (running_) return false;
+    running_ = true;
+    takeUserEditsOfText1();
+    const bool leave = lp::mayLeave(ladder_, document_);
+    running_ = false;
+    showCoreState();
+    return leave;
+}
+
+// An edit of Text1 ends a running simulation, decides what the 运行 menu can
+// do, and moves the caption's mark as the user types.
+void MainWindow::text1Changed() {
+    if (settingText1_) return;
+    if (simulation_.running()) endSimulation();
+    updateMenus();
+    if (running_ || !document_.hasFile()) return;
+    takeUserEditsOfText1();
+    updateCaption();
+}
+
+void MainWindow::startSimulation() {
+    if (const auto refusal = simulation_.start(ladder_)) {
+        endSimulation();
+        running_ = true;
+        ladder_.message(*refusal);
+        running_ = false;
+        return;
+    }
+    if (!deviceTable_) {
+        deviceTable_ = std::make_unique<DeviceTableWindow>(hwnd());
+        deviceTable_->toggleInput = [this](int device) {
+            if (!simulation_.running()) return;
+            simulation_.simulation().toggleInput(device);
+            showSimulation();
+        };
+        deviceTable_->playChanged = [this](bool play) {
+            if (!simulation_.running()) return;
+            simulation_.playing = play;
+            if (play) ::SetTimer(hwnd(), kScanTimerId, static_cast<UINT>(simulation_.periodMs), nullptr);
+            else ::KillTimer(hwnd(), kScanTimerId);
+            scanTimer_ = play;
+            showSimulation();
+        };
+        deviceTable_->periodChanged = [this](int ms) {
+            simulation_.periodMs = ms;
+            if (scanTimer_) ::SetTimer(hwnd(), kScanTimerId, static_cast<UINT>(ms), nullptr);
+        };
+        deviceTable_->scanOnce = [this] {
+            if (!simulation_.running()) return;
+            simulation_.simulation().scan();
+            showSimulation();
+        };
+        deviceTable_->stepOnce = [this] { stepSimulation(); };
+        deviceTable_->reset = [this] {
+            if (!simulation_.running()) return;
+            simulation_.simulation().reset();
+            showSimulation();
+        };
+        deviceTable_->stop = [this] {
+            endSimulation();
+            updateMenus();
+        };
+    }
+    deviceTable_->showDevices(simulation_.simulation(), simulation_.periodMs);
+    placeDeviceTable();
+    ::ShowWindow(deviceTable_->hwnd(), SW_SHOWNOACTIVATE);
+    showSimulation();
+}
+
+void MainWindow::stepSimulation() {
+    if (!simulation_.running()) {
+        startSimulation();
+        if (!simulation_.running()) return;
+    }
+    ::KillTimer(hwnd(), kScanTimerId);
+    scanTimer_ = false;
+    simulation_.playing = false;
+    simulation_.simulation().step();
+    showSimulation();
+}
+
+void MainWindow::endSimulation() {
+    const bool wasRunning = simulation_.running();
+    simulation_.stop();
+    simulation_.playing = false;
+    ::KillTimer(hwnd(), kScanTimerId);
+    scanTimer_ = false;
+    if (deviceTable_) ::ShowWindow(deviceTable_->hwnd(), SW_HIDE);
+    sheet().setCellMarks({});
+    if (wasRunning) ::SendMessageW(text1_, EM_SETSEL, 0, 0);
+}
+
+// The sheet, the device table and Text1's selected line as the simulation stands.
+void MainWindow::showSimulation() {
+    Simulation& sim = simulation_.simulation();
+    sheet().setCellMarks(cellMarks(ladder_, sim.cells()));
+    if (deviceTable_) deviceTable_->refresh(sim, simulation_.playing);
+    if (const std::size_t line = sim.lastStepLine()) {
+        const auto first = ::SendMessageW(text1_, EM_LINEINDEX, static_cast<WPARAM>(line - 1), 0);
+        if (first >= 0) {
+            const auto length = ::SendMessageW(text1_, EM_LINELENGTH, static_cast<WPARAM>(first), 0);
+            ::SendMessageW(text1_, EM_SETSEL, static_cast<WPARAM>(first), static_cast<LPARAM>(first + length));
+            ::SendMessageW(text1_, EM_SCROLLCARET, 0, 0);
+        }
     }
     updateMenus();
 }
 
-void MainWindow::updateMenus() {
-    // Each item is enabled while its command can act.
-    HMENU bar = ::GetMenu(hwnd());
-    for (const MenuSpec& menuSpec : menuBar())
-        for (const MenuItemSpec& item : menuSpec.items)
-            ::EnableMenuItem(bar, static_cast<UINT>(menuId(item.command)), MF_BYCOMMAND | MF_GRAYED);
-    ::DrawMenuBar(hwnd());
+// Beside the main window on its right, inside the screen's work area.
+void MainWindow::placeDeviceTable() {
+    RECT frame, table;
+    ::GetWindowRect(hwnd(), &frame);
+    ::GetWindowRect(deviceTable_->hwnd(), &table);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoW(::MonitorFromWindow(hwnd(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& area = monitor.rcWork;
+    const int width = table.right - table.left;
+    int x = frame.right + 8;
+    if (x + width > area.right) x = area.right - width - 8;
+    const int y = std::max<int>(area.top, frame.top + 40);
+    ::SetWindowPos(deviceTable_->hwnd(), HWND_TOP, std::max<int>(area.left, x), y, 0, 0,
+                   SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// A press on the sheet: an input's contact switches its device.
+void MainWindow::pressSheet(int line, int column) {
+    if (!simulation_.running()) return;
+    const int row = line + 1;
+    const int col = cellAtDisplayColumn(ladder_, row, column);
+    if (col < 0) return;
+    Simulation& sim = simulation_.simulation();
+    if (!sim.toggleInput(sim.contactDeviceAt(row, col))) return;
+    showSimulation();
 }
 
 void MainWindow::mirrorPalette() {
@@ -189,7 +389,9 @@ void MainWindow::takeUserEditsOfText1() {
 
 void MainWindow::showText1IfChanged() {
     if (ladder_.Text1 == coreText1_) return;
+    settingText1_ = true;
     setWindowText(text1_, ladder_.Text1);  // the edit box's lines end in CR LF, as the core's do
+    settingText1_ = false;
     coreText1_ = ladder_.Text1;
     shownText1_ = windowText(text1_);
 }
@@ -208,6 +410,7 @@ void MainWindow::showAbout() {
         about_->endProgram = [this] { endProgram(); };
     }
     about_->show();
+    endSimulation();
     ::ShowWindow(hwnd(), SW_HIDE);
 }
 
@@ -252,8 +455,12 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             pressCommand(id - kFirstButtonId);
             return 0;
         }
+        if (id == kText1Id && HIWORD(wParam) == EN_CHANGE && reinterpret_cast<HWND>(lParam) == text1_) {
+            text1Changed();
+            return 0;
+        }
         MenuCommand command;
-        if (menuCommandOf(id, command)) {
+        if (HIWORD(wParam) <= 1 && menuCommandOf(id, command)) {
             runMenuCommand(command);
             return 0;
         }
@@ -269,7 +476,15 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         layout(HIWORD(wParam));
         return 0;
     }
+    case WM_TIMER:
+        if (wParam == kScanTimerId && simulation_.running()) {
+            simulation_.simulation().scan();
+            showSimulation();
+        }
+        return 0;
     case WM_CLOSE:
+        if (!mayLeave()) return 0;
+        endSimulation();
         ::ShowWindow(hwnd(), SW_HIDE);
         endProgram();
         return 0;

@@ -13,11 +13,16 @@
 #include "Win32UserInterface.h"
 #include "Window.h"
 #include "app/Menus.h"
+#include "document/Document.h"
 #include "sheet/Ladder.h"
+// windows.h makes OUT an empty word; the list's mnemonic needs it.
+#undef OUT
+#include "simulation/SimulationSession.h"
 
 namespace lp::win {
 
 class AboutWindow;
+class DeviceTableWindow;
 class PaletteWindow;
 class SheetWindow;
 
@@ -30,6 +35,11 @@ public:
 
     Ladder& ladder() { return ladder_; }
     Win32UserInterface& userInterface() { return ui_; }
+    // The drawing's file, and what was last saved to it.
+    const Document& document() const { return document_; }
+    // The simulation of the 运行 menu and its device table (made when first started).
+    SimulationSession& simulation() { return simulation_; }
+    DeviceTableWindow* deviceTable() const { return deviceTable_.get(); }
 
     HWND Picture1() const { return picture1_; }
     HWND Picture2() const;
@@ -51,6 +61,9 @@ public:
     void pressCommand(int n);
     // A menu item's command, as choosing it does.
     void runMenuCommand(MenuCommand command);
+    // Opens a drawing file as 打开图纸 does once its file is chosen (the
+    // program's command line). True when it was opened.
+    bool openDrawingFile(const std::string& path);
 
     bool preTranslate(MSG& message) override;
 
@@ -60,6 +73,16 @@ private:
     void layout(int dpi);
     void dockPicture1();
     void updateMenus();
+    void updateCaption();
+    void showCoreState();
+    bool mayLeave();
+    void text1Changed();
+    void startSimulation();
+    void stepSimulation();
+    void endSimulation();
+    void showSimulation();
+    void placeDeviceTable();
+    void pressSheet(int line, int column);
     void moveFocus(bool backwards);
     void mirrorPalette();
     void takeUserEditsOfText1();
@@ -69,6 +92,7 @@ private:
 
     Win32UserInterface ui_;
     Ladder ladder_;
+    Document document_;
     FontSet fonts_;
     HACCEL accelerators_ = nullptr;
     HWND picture1_ = nullptr;
@@ -81,6 +105,10 @@ private:
     bool running_ = false;   // a command is running (its modal box may be open)
     std::string coreText1_;  // ladder.Text1 as last shown in Text1
     std::wstring shownText1_;  // Text1's text as the window last set it
+    bool settingText1_ = false;  // the window itself is changing Text1's text
+    SimulationSession simulation_;
+    std::unique_ptr<DeviceTableWindow> deviceTable_;
+    bool scanTimer_ = false;  // the timer of the continuous mode runs
 };
 
 }  // namespace lp::win

@@ -5,10 +5,13 @@
 // it again whenever it is uncovered or resized, and scrolls when the sheet
 // is larger than the window. A new picture repaints only the lines that
 // differ from the one shown.
+#include <functional>
 #include <string>
 #include <vector>
 
 #include <windows.h>
+
+#include "simulation/SimulationMarks.h"
 
 namespace lp::win {
 
@@ -32,6 +35,16 @@ public:
     int columnWidth() const { return columnWidth_; }
     int lineHeight() const { return lineHeight_; }
     POINT scrollPosition() const { return {scrollX_, scrollY_}; }
+    int padding() const { return padding_; }  // round the grid
+
+    // Colours these cells over the printed lines until the next call (a
+    // running simulation); an empty list shows the sheet plain again. Only
+    // the lines whose marks change are painted again.
+    void setCellMarks(std::vector<CellMark> marks);
+    const std::vector<CellMark>& cellMarks() const { return marks_; }
+
+    // A press of the left button on display column `column` of printed line `line` (0-based).
+    std::function<void(int line, int column)> cellPressed;
 
     // The font follows the window's resolution.
     void setDpi(int dpi);
@@ -47,6 +60,7 @@ private:
     void scrollTo(int x, int y);
     void scrollBy(int bar, WPARAM request);
     void invalidateLines(int first, int last);
+    void paintLine(HDC dc, int index, const std::wstring& text, const std::vector<INT>& advances, int x, int top);
     int columnsOf(const std::string& line) const;
     SIZE contentSize() const;
     SIZE viewSize() const;
@@ -62,6 +76,7 @@ private:
     int scrollX_ = 0;
     int scrollY_ = 0;
     std::vector<std::string> lines_;
+    std::vector<CellMark> marks_;  // by line, then column
 };
 
 }  // namespace lp::win

@@ -58,6 +58,12 @@ void WindowDriver::pressKey(HWND window, WPARAM key) {
     ::WaitForSingleObject(handled_, kWaitMs);
 }
 
+void WindowDriver::post(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    ::PostMessageW(window, message, wParam, lParam);
+    ::PostMessageW(bridge_, kSignal, 0, reinterpret_cast<LPARAM>(handled_));
+    ::WaitForSingleObject(handled_, kWaitMs);
+}
+
 bool WindowDriver::waitFor(const std::function<bool()>& condition) {
     for (int waited = 0; waited < kWaitMs; waited += 20) {
         if (condition()) return true;

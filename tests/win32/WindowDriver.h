@@ -25,6 +25,9 @@ public:
     // Posts a key press (down and up) to the window and waits until the
     // windows' thread has taken it.
     void pressKey(HWND window, WPARAM key);
+    // Posts the message to the window and waits until the windows' thread
+    // has taken it (or entered the modal box it opened).
+    void post(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     // Waits (up to a few seconds) until the condition holds; false if it
     // never did.
     bool waitFor(const std::function<bool()>& condition);

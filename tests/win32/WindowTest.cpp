@@ -1,9 +1,15 @@
 // The Windows windows as a user meets them, driven through their messages:
 // log in (a wrong password first), draw the typical run with every name
 // typed into the prompt's own edit box (a wrong name and a cancel among
-// them), convert, edit Text1, export, and leave through the about box. After
-// each step the windows' states are checked against the core's.
+// them), convert, edit Text1, export; check the list (wrong, then right),
+// save the drawing through the save dialog, re-edit, open it back through
+// the open dialog (not saving the re-edit); open a seal-in drawing, run it
+// from the device table; then the exit question (cancel, then save) and the
+// about box. After each step the windows' states are checked against the
+// core's.
 #include <windows.h>
+
+#include <dlgs.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -16,22 +22,34 @@
 
 #include "AboutWindow.h"
 #include "AppFlow.h"
+#include "DeviceTableWindow.h"
 #include "LoginWindow.h"
 #include "MainWindow.h"
+#include "MenuBar.h"
 #include "ModalLoop.h"
 #include "PromptWindow.h"
+#include "SaveQuestionWindow.h"
 #include "SheetWindow.h"
 #include "WideText.h"
 #include "WindowDriver.h"
 #include "app/AboutForm.h"
 #include "app/LoginForm.h"
 #include "app/MainForm.h"
+#include "app/Buttons.h"
 #include "app/Login.h"
 #include "app/SysInfo.h"
+#include "circuit/WrittenListCheck.h"
+#include "document/DrawingFile.h"
+#include "document/DrawingState.h"
+#include "document/DrawingTexts.h"
 #include "editor/NamePrompt.h"
+#include "simulation/CellPower.h"
+#include "simulation/DeviceTableTexts.h"
+#include "simulation/SimulationMarks.h"
 #include "statement/ExportDir.h"
 #include "statement/ExportText.h"
 #include "statement/Gb18030.h"
+#include "statement/ListCheckCommand.h"
 
 using namespace lp;
 using namespace lp::win;
@@ -49,6 +67,31 @@ void check(bool ok, const std::string& what) {
 }
 
 std::wstring textOf(HWND window) { return windowText(window); }
+
+// Names for the prompts of a drawing made by the core alone.
+class ScriptedUserInterface : public UserInterface {
+public:
+    explicit ScriptedUserInterface(std::vector<std::string> names) : names_(std::move(names)) {}
+    std::string inputBox(const std::string&, const std::string&) override {
+        return next_ < names_.size() ? names_[next_++] : std::string();
+    }
+    void messageBox(const std::string&, const std::string&) override {}
+
+private:
+    std::vector<std::string> names_;
+    std::size_t next_ = 0;
+};
+
+// A start/stop seal-in (X01 start, X02 stop as a normally-closed contact,
+// Y01 holding itself through its own contact), converted and saved.
+void saveSealIn(const std::string& path) {
+    ScriptedUserInterface ui({"X01", "X02", "Y01", "Y01"});
+    Ladder ladder(ui);
+    ladder.Form_Load();
+    ladder.Form_Activate();
+    for (int n : {1, 6, 9, 11, 3, 18, 11, 22, 13}) pressButton(ladder, n);
+    check(saveDrawingFile(path, captureDrawing(ladder)).empty(), "the seal-in drawing saved: " + path);
+}
 
 class Run {
 public:
@@ -70,6 +113,10 @@ public:
         checkTabOrder();
         draw();
         convertAndEdit();
+        checkList();
+        saveAndOpenBack();
+        simulateSealIn();
+        exitQuestion();
         leave();
     }
 
@@ -261,8 +308,239 @@ private:
         checkAgainstCore("Command19");
     }
 
+    // 重新编辑, then a contact: a change not yet saved.
+    void redrawSomething(const std::string& when) {
+        press(12);
+        settle("Command12 " + when);
+        press(1);
+        answerPrompt(kContactPrompt, L"X05");
+        settle("Command1 X05 " + when);
+    }
+
+    void menu(MenuCommand command) {
+        driver_.post(main_->hwnd(), WM_COMMAND, static_cast<WPARAM>(menuId(command)), 0);
+    }
+
+    // 校验语句表 (F7) answers in a message box, as the core's check says.
+    std::wstring checkAnswer() {
+        driver_.pressKey(main_->hwnd(), VK_F7);
+        HWND box = driver_.waitForMessageBox(wide(kProgramTitle));
+        check(box != nullptr, "the check answers in a message box");
+        if (!box) return {};
+        const std::wstring text = test::WindowDriver::messageText(box);
+        driver_.click(::GetDlgItem(box, IDOK));
+        settle("after the check");
+        return text;
+    }
+
+    void checkList() {
+        // Text1 holds the exported, edited list: its last line is no instruction.
+        ListVerdict verdict;
+        driver_.onUiThread([&] { verdict = checkText1(main_->ladder()); });
+        check(verdict.kind == ListVerdict::Kind::Line, "the edited list breaks at a line");
+        check(checkAnswer() == wide(verdictMessage(verdict)), "the check's message for a wrong list");
+        const std::wstring list = L"LD  X01\r\nAND X02\r\nOUT Y01\r\nLDI X03\r\nOUT Y02\r\nEND\r\n";
+        ::SendMessageW(main_->Text1(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(list.c_str()));
+        check(checkAnswer() == wide(verdictMessage(ListVerdict{})), "the check's message for the right list");
+    }
+
+    // The common file dialog with this title: the file name typed, then OK.
+    void answerFileDialog(const char* title, const std::string& path) {
+        HWND box = driver_.waitForMessageBox(wide(title));
+        check(box != nullptr, std::string("the file dialog ") + title + " shown");
+        if (!box) return;
+        const std::wstring name = wide(path);
+        for (int id : {cmb13, edt1})
+            if (HWND field = ::GetDlgItem(box, id))
+                ::SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        driver_.click(::GetDlgItem(box, IDOK));
+        check(driver_.waitFor([&] { return !::IsWindow(box) || !::IsWindowVisible(box); }),
+              std::string("the file dialog ") + title + " closed");
+    }
+
+    // The save question: its text and buttons, then the answer.
+    void answerSaveQuestion(int answer) {
+        HWND box = nullptr;
+        driver_.waitFor([&] { return (box = driver_.findWindow(SaveQuestionWindow::kClassName, wide(kProgramTitle))); });
+        check(box != nullptr, "the save question shown");
+        if (!box) return;
+        check(textOf(::GetDlgItem(box, SaveQuestionWindow::kQuestionId)) == wide(kSaveChangesQuestion),
+              "the save question's text");
+        check(textOf(::GetDlgItem(box, IDYES)) == wide(kAnswerSave) &&
+                  textOf(::GetDlgItem(box, IDNO)) == wide(kAnswerDontSave) &&
+                  textOf(::GetDlgItem(box, IDCANCEL)) == wide(kAnswerCancel),
+              "the save question's buttons");
+        check(!::IsWindowEnabled(main_->hwnd()), "main window disabled behind the save question");
+        driver_.click(::GetDlgItem(box, answer));
+    }
+
+    std::string caption() { return utf8(textOf(main_->hwnd())); }
+    std::string coreCaption() {
+        std::string text;
+        driver_.onUiThread([&] { text = main_->document().caption(main_->ladder()); });
+        return text;
+    }
+
+    void saveAndOpenBack() {
+        const std::string path = exportDir_ + "\\typical.lad";
+        std::filesystem::remove(std::filesystem::path(wide(path)));
+        menu(MenuCommand::SaveDrawing);  // no file yet: asks for one
+        answerFileDialog(kSaveDrawingTitle, path);
+        settle("saved");
+        check(std::filesystem::exists(std::filesystem::path(wide(path))), "the drawing saved to " + path);
+        check(caption() == coreCaption() && caption().find("typical.lad") != std::string::npos &&
+                  caption().find(kUnsavedMark) == std::string::npos,
+              "the caption names the saved file: " + caption());
+        std::vector<std::string> picture;
+        std::string text1, enabled;
+        driver_.onUiThread([&] {
+            picture = main_->ladder().picture;
+            text1 = main_->ladder().Text1;
+            enabled = main_->ladder().palette.enabledString();
+        });
+        redrawSomething("after the save");
+        check(caption() == coreCaption() && caption().find(kUnsavedMark) != std::string::npos,
+              "the caption marks the change: " + caption());
+        menu(MenuCommand::OpenDrawing);
+        answerSaveQuestion(IDNO);
+        answerFileDialog(kOpenDrawingTitle, path);
+        settle("opened back");
+        std::vector<std::string> openedPicture;
+        std::string openedText1, openedEnabled;
+        driver_.onUiThread([&] {
+            openedPicture = main_->ladder().picture;
+            openedText1 = main_->ladder().Text1;
+            openedEnabled = main_->ladder().palette.enabledString();
+        });
+        check(openedPicture == picture && openedText1 == text1 && openedEnabled == enabled,
+              "the drawing opened back is the one saved, not the re-edit");
+        check(caption() == coreCaption() && caption().find(kUnsavedMark) == std::string::npos,
+              "no mark after the open: " + caption());
+        // Nothing changed since: 打开图纸 goes straight to its dialog.
+        menu(MenuCommand::OpenDrawing);
+        HWND box = driver_.waitForMessageBox(wide(kOpenDrawingTitle));
+        check(box != nullptr && !driver_.findWindow(SaveQuestionWindow::kClassName, wide(kProgramTitle)),
+              "no question before opening when nothing changed");
+        if (box) driver_.click(::GetDlgItem(box, IDCANCEL));
+        settle("open cancelled");
+    }
+
+    void simulateSealIn() {
+        const std::string path = exportDir_ + "\\seal-in.lad";
+        saveSealIn(path);
+        bool opened = false;
+        driver_.onUiThread([&] { opened = main_->openDrawingFile(path); });
+        check(opened, "the seal-in drawing opens");
+        settle("seal-in opened");
+        driver_.pressKey(main_->hwnd(), VK_F5);  // 开始仿真
+        DeviceTableWindow* table = nullptr;
+        driver_.onUiThread([&] { table = main_->deviceTable(); });
+        check(table && ::IsWindowVisible(table->hwnd()), "the device table shown beside the main window");
+        if (!table) return;
+        RECT frame, beside;
+        ::GetWindowRect(main_->hwnd(), &frame);
+        ::GetWindowRect(table->hwnd(), &beside);
+        check(::IsWindowEnabled(main_->hwnd()) != FALSE, "the device table is not modal");
+        int x01 = -1, x02 = -1, y01 = -1;
+        driver_.onUiThread([&] {
+            Simulation& sim = main_->simulation().simulation();
+            x01 = sim.deviceOf("X01");
+            x02 = sim.deviceOf("X02");
+            y01 = sim.deviceOf("Y01");
+        });
+        check(table->inputSwitch(x01) && table->inputSwitch(x02) && table->lamp(y01), "switches and lamp");
+        if (!table->inputSwitch(x01) || !table->inputSwitch(x02) || !table->lamp(y01)) return;
+        auto scan = [&] { driver_.click(table->control(DeviceTableWindow::kOneScanId)); };
+        auto lampOn = [&] {
+            bool on = false;
+            driver_.onUiThread([&] { on = table->lampOn(y01); });
+            return on;
+        };
+        auto pulledInOnSheet = [&] {
+            bool any = false;
+            driver_.onUiThread([&] {
+                for (const CellMark& m : main_->sheet().cellMarks()) any = any || (m.flags & cellpower::PulledIn);
+            });
+            return any;
+        };
+        scan();
+        check(!lampOn() && !pulledInOnSheet(), "power-on: Y01 off");
+        // Start pressed: a click on X01's contact in Picture1.
+        POINT at{-1, -1};
+        driver_.onUiThread([&] {
+            const Ladder& ladder = main_->ladder();
+            Simulation& sim = main_->simulation().simulation();
+            const SheetWindow& sheet = main_->sheet();
+            for (int c = 0; c < 200 && at.x < 0; ++c) {
+                const int col = cellAtDisplayColumn(ladder, 2, c);
+                if (col >= 0 && sim.contactDeviceAt(2, col) == x01)
+                    at = {sheet.padding() + c * sheet.columnWidth() + 1 - sheet.scrollPosition().x,
+                          sheet.padding() + sheet.lineHeight() + sheet.lineHeight() / 2 - sheet.scrollPosition().y};
+            }
+        });
+        check(at.x >= 0, "X01's contact found on the sheet");
+        driver_.post(main_->Picture1(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        driver_.post(main_->Picture1(), WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+        bool x01On = false;
+        driver_.onUiThread([&] { x01On = main_->simulation().simulation().value(x01); });
+        check(x01On, "a click on X01's contact switches it on");
+        scan();
+        check(lampOn() && pulledInOnSheet(), "start: Y01 pulls in, on the sheet too");
+        check(textOf(table->inputSwitch(x01)) == wide(inputSwitchText("X01", true)), "X01's switch shows it on");
+        driver_.click(table->inputSwitch(x01));  // start released
+        scan();
+        scan();
+        check(lampOn(), "start released: Y01 holds through its own contact");
+        driver_.click(table->inputSwitch(x02));  // stop pressed
+        scan();
+        check(!lampOn(), "stop: Y01 drops");
+        long scans = 0;
+        driver_.onUiThread([&] { scans = main_->simulation().simulation().scans(); });
+        check(scans == 5 && textOf(table->control(DeviceTableWindow::kCounterId)) == wide(scanCounterText(5)),
+              "the scan counter counts the scans");
+        UINT stopState = 0;
+        driver_.onUiThread([&] { stopState = ::GetMenuState(::GetMenu(main_->hwnd()), menuId(MenuCommand::StopSimulation), MF_BYCOMMAND); });
+        check(!(stopState & MF_GRAYED), "停止仿真 enabled while running");
+        driver_.click(table->control(DeviceTableWindow::kStopId));
+        bool running = true;
+        driver_.onUiThread([&] {
+            running = main_->simulation().running();
+            stopState = ::GetMenuState(::GetMenu(main_->hwnd()), menuId(MenuCommand::StopSimulation), MF_BYCOMMAND);
+        });
+        check(!running && !::IsWindowVisible(table->hwnd()), "stop ends the simulation and hides the table");
+        check(main_->sheet().cellMarks().empty(), "the sheet plain again after stop");
+        check((stopState & MF_GRAYED) != 0, "停止仿真 greyed once stopped");
+        settle("simulation stopped");
+    }
+
+    // The question when leaving with changes: cancel stays, save saves and leaves.
+    void exitQuestion() {
+        redrawSomething("before leaving");
+        int ended = 0;
+        driver_.onUiThread([&] { ended = endedCount ? *endedCount : 0; });
+        driver_.post(main_->hwnd(), WM_CLOSE, 0, 0);
+        answerSaveQuestion(IDCANCEL);
+        settle("closing cancelled");
+        int endedNow = 0;
+        driver_.onUiThread([&] { endedNow = endedCount ? *endedCount : 0; });
+        check(::IsWindowVisible(main_->hwnd()) && endedNow == ended, "取消 keeps the main window");
+        pendingSave_ = true;
+    }
+
     void leave() {
-        press(20);
+        press(::IsWindowVisible(main_->Command(20)) ? 20 : 14);
+        if (pendingSave_) {
+            answerSaveQuestion(IDYES);
+            std::string caption;
+            bool unsaved = true;
+            driver_.waitFor([&] { return main_->aboutWindow() != nullptr; });
+            driver_.onUiThread([&] { unsaved = main_->document().hasUnsavedChanges(main_->ladder()); });
+            check(!unsaved, "保存 saved the drawing before leaving");
+            DrawingLoad load = loadDrawingFile(exportDir_ + "\\seal-in.lad");
+            bool same = false;
+            driver_.onUiThread([&] { same = load.drawing && sameDrawing(main_->ladder(), *load.drawing); });
+            check(same, "the file holds the drawing as it was left");
+        }
         AboutWindow* about = nullptr;
         driver_.waitFor([&] {
             driver_.onUiThread([&] { about = main_->aboutWindow(); });
@@ -281,12 +559,14 @@ private:
 
 public:
     DWORD uiThread = 0;
+    const int* endedCount = nullptr;
 
 private:
     AppFlow& flow_;
     test::WindowDriver& driver_;
     MainWindow* main_ = nullptr;
     std::string exportDir_;
+    bool pendingSave_ = false;
 };
 
 }  // namespace
@@ -307,6 +587,7 @@ int wmain(int argc, wchar_t** argv) {
     flow.start();
     Run run(flow, driver, utf8(folder.wstring()));
     run.uiThread = ::GetCurrentThreadId();
+    run.endedCount = &ended;
     std::thread steps([&] { run(); });
     lp::win::runMessageLoop();
     steps.join();

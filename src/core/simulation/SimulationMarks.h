@@ -1,14 +1,23 @@
 #pragma once
 // The cells of a running simulation as marks on the printed lines of the
-// sheet view, and back from a display column to a cell.
+// sheet (display columns of UTF-8 lines, whatever toolkit paints them), and
+// back from a display column to a cell.
 #include <cstdint>
 #include <vector>
-
-#include "SheetView.h"
 
 namespace lp {
 
 class Ladder;
+
+// A mark on a run of display columns of one printed line: how a running
+// simulation colours the cells (the flags of cellpower::).
+struct CellMark {
+    int line = 0;    // 0-based printed line
+    int column = 0;  // first display column
+    int width = 2;   // display columns
+    uint8_t flags = 0;
+    bool operator==(const CellMark&) const = default;
+};
 
 // Rows 1..CurRow as Fresh prints them; neighbouring cells with the same
 // flags make one mark.

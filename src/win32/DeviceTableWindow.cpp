@@ -1,0 +1,211 @@
+#include "DeviceTableWindow.h"
+
+#include <algorithm>
+#include <cwchar>
+
+#include "Fonts.h"
+#include "Geometry.h"
+#include "WideText.h"
+#include "sheet/UserInterface.h"
+#include "simulation/DeviceTableTexts.h"
+#include "simulation/PowerColours.h"
+// windows.h makes OUT an empty word; the list's mnemonic needs it.
+#undef OUT
+#include "simulation/Simulation.h"
+
+namespace lp::win {
+
+namespace {
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
+// Layout in pixels at 96 dpi.
+constexpr int kMargin = 10, kWidth = 260, kRowHeight = 26, kGap = 6;
+// What a lamp's row shows: on, and whether it differs from the drawing.
+constexpr int kOn = 1, kDiffers = 2;
+
+COLORREF colourOf(Rgb c) { return RGB(c.red, c.green, c.blue); }
+}  // namespace
+
+DeviceTableWindow::DeviceTableWindow(HWND owner) {
+    create(kClassName, COLOR_BTNFACE, kExStyle, wide(std::string(kDeviceTableTitlePrefix) + kProgramTitle).c_str(),
+           kStyle, owner);
+    dpi_ = dpiOf(hwnd());
+}
+
+int DeviceTableWindow::px(int dip) const { return ::MulDiv(dip, dpi_, 96); }
+
+HWND DeviceTableWindow::add(const wchar_t* className, const std::string& text, DWORD style, int id, RECT place) {
+    HWND control = ::CreateWindowExW(std::wcscmp(className, L"EDIT") == 0 ? WS_EX_CLIENTEDGE : 0, className,
+                                     wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, px(place.left),
+                                     px(place.top), px(place.right), px(place.bottom), hwnd(),
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr),
+                                     nullptr);
+    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.get(kDialogFont, dpi_, kDialogFont)), FALSE);
+    return control;
+}
+
+void DeviceTableWindow::showDevices(Simulation& simulation, int periodMs) {
+    // A new simulation may have other devices: every control is made again.
+    for (HWND child = ::GetWindow(hwnd(), GW_CHILD); child; child = ::GetWindow(hwnd(), GW_CHILD))
+        ::DestroyWindow(child);
+    const auto count = static_cast<std::size_t>(simulation.deviceCount());
+    rows_.assign(count, nullptr);
+    inputs_.assign(count, false);
+    shown_.assign(count, -1);
+    const int inner = kWidth - 2 * kMargin;
+    int y = kMargin;
+    add(L"STATIC", "", SS_LEFT, kCounterId, {kMargin, y, inner, 20});
+    y += 20 + kGap;
+    for (const bool inputs : {true, false}) {
+        int rows = 0;
+        for (int d = 0; d < simulation.deviceCount(); ++d) rows += simulation.isInput(d) == inputs;
+        const int top = y;
+        const int height = 22 + std::max(rows, 1) * kRowHeight;
+        add(L"STATIC", inputs ? kInputsCaption : kOutputsCaption, SS_LEFT, -1, {kMargin, top, inner, 20});
+        y += 22;
+        for (int d = 0; d < simulation.deviceCount(); ++d) {
+            if (simulation.isInput(d) != inputs) continue;
+            const int id = kFirstDeviceId + d;
+            inputs_[static_cast<std::size_t>(d)] = inputs;
+            const RECT place{kMargin + 12, y, inner - 12, kRowHeight - 4};
+            rows_[static_cast<std::size_t>(d)] =
+                inputs ? add(L"BUTTON", "", BS_CHECKBOX | BS_PUSHLIKE | WS_TABSTOP, id, place)
+                       : add(L"STATIC", "", SS_LEFT | SS_CENTERIMAGE | SS_NOTIFY, id, place);
+            y += kRowHeight;
+        }
+        y = top + height + kGap;
+    }
+    add(L"STATIC", "", SS_LEFT, kStackId, {kMargin, y, inner, 20});
+    y += 20 + kGap;
+    const int half = (inner - kGap) / 2;
+    add(L"BUTTON", kRunText, BS_CHECKBOX | BS_PUSHLIKE | WS_TABSTOP, kRunPauseId, {kMargin, y, half, 26});
+    const int labelWidth = 34;
+    add(L"STATIC", kPeriodPrefix, SS_RIGHT | SS_CENTERIMAGE, -1, {kMargin + half + kGap, y, labelWidth, 26});
+    add(L"EDIT", std::to_string(periodMs), ES_NUMBER | ES_AUTOHSCROLL | WS_TABSTOP, kPeriodId,
+        {kMargin + half + kGap + labelWidth, y + 2, half - 2 * labelWidth, 22});
+    add(L"STATIC", kPeriodSuffix, SS_LEFT | SS_CENTERIMAGE, -1, {kMargin + inner - labelWidth, y, labelWidth, 26});
+    y += 26 + kGap;
+    add(L"BUTTON", kOneScanText, BS_PUSHBUTTON | WS_TABSTOP, kOneScanId, {kMargin, y, half, 26});
+    add(L"BUTTON", kOneStepText, BS_PUSHBUTTON | WS_TABSTOP, kOneStepId, {kMargin + half + kGap, y, half, 26});
+    y += 26 + kGap;
+    add(L"BUTTON", kResetText, BS_PUSHBUTTON | WS_TABSTOP, kResetId, {kMargin, y, half, 26});
+    add(L"BUTTON", kStopText, BS_PUSHBUTTON | WS_TABSTOP, kStopId, {kMargin + half + kGap, y, half, 26});
+    y += 26 + kMargin;
+    RECT frame{0, 0, px(kWidth), px(y)};
+    ::AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, static_cast<UINT>(dpi_));
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    playing_ = false;
+    refresh(simulation, false);
+}
+
+void DeviceTableWindow::refresh(Simulation& simulation, bool playing) {
+    const std::vector<std::string>& wrongCoils = simulation.differs();
+    for (int d = 0; d < simulation.deviceCount() && static_cast<std::size_t>(d) < rows_.size(); ++d) {
+        const bool on = simulation.value(d);
+        const std::string& name = simulation.deviceNames()[static_cast<std::size_t>(d)];
+        const bool input = simulation.isInput(d);
+        const bool differs = !input && std::binary_search(wrongCoils.begin(), wrongCoils.end(), name);
+        // Only a row whose state changes is set again.
+        int& shown = shown_[static_cast<std::size_t>(d)];
+        const int now = (on ? kOn : 0) | (differs ? kDiffers : 0);
+        if (shown == now) continue;
+        shown = now;
+        HWND row = rows_[static_cast<std::size_t>(d)];
+        if (input) {
+            ::SendMessageW(row, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+            setWindowText(row, inputSwitchText(name, on));
+        } else {
+            setWindowText(row, lampText(name, on, differs));
+            ::InvalidateRect(row, nullptr, TRUE);
+        }
+    }
+    setWindowText(control(kCounterId), scanCounterText(simulation.scans()));
+    setWindowText(control(kStackId), stackText(simulation.stack(), simulation.lastStepLine()));
+    playing_ = playing;
+    ::SendMessageW(control(kRunPauseId), BM_SETCHECK, playing ? BST_CHECKED : BST_UNCHECKED, 0);
+    setWindowText(control(kRunPauseId), playing ? kPauseText : kRunText);
+    ::EnableWindow(control(kOneScanId), playing ? FALSE : TRUE);
+    ::EnableWindow(control(kOneStepId), playing ? FALSE : TRUE);
+}
+
+HWND DeviceTableWindow::inputSwitch(int device) const {
+    const auto d = static_cast<std::size_t>(device);
+    return device >= 0 && d < rows_.size() && inputs_[d] ? rows_[d] : nullptr;
+}
+
+HWND DeviceTableWindow::lamp(int device) const {
+    const auto d = static_cast<std::size_t>(device);
+    return device >= 0 && d < rows_.size() && !inputs_[d] ? rows_[d] : nullptr;
+}
+
+bool DeviceTableWindow::lampOn(int device) const {
+    return lamp(device) && (shown_[static_cast<std::size_t>(device)] & kOn) != 0;
+}
+
+LRESULT DeviceTableWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        const int code = HIWORD(wParam);
+        if (id >= kFirstDeviceId && code == BN_CLICKED && inputSwitch(id - kFirstDeviceId)) {
+            if (toggleInput) toggleInput(id - kFirstDeviceId);
+            return 0;
+        }
+        switch (id) {
+        case kRunPauseId:
+            if (code == BN_CLICKED && playChanged) playChanged(!playing_);
+            return 0;
+        case kPeriodId:
+            if (code == EN_KILLFOCUS || code == EN_CHANGE) {
+                BOOL ok = FALSE;
+                const int ms = static_cast<int>(::GetDlgItemInt(hwnd(), kPeriodId, &ok, FALSE));
+                // Only a period in range is taken; leaving the box shows the one in force.
+                if (ok && ms >= kMinPeriodMs && ms <= kMaxPeriodMs) {
+                    if (periodChanged) periodChanged(ms);
+                }
+            }
+            return 0;
+        case kOneScanId:
+            if (code == BN_CLICKED && scanOnce) scanOnce();
+            return 0;
+        case kOneStepId:
+            if (code == BN_CLICKED && stepOnce) stepOnce();
+            return 0;
+        case kResetId:
+            if (code == BN_CLICKED && reset) reset();
+            return 0;
+        case kStopId:
+        case IDCANCEL:
+            if (code == BN_CLICKED && stop) stop();
+            return 0;
+        default: break;
+        }
+        break;
+    }
+    case WM_CTLCOLORSTATIC: {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        const int id = ::GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+        const int device = id - kFirstDeviceId;
+        if (id >= kFirstDeviceId && lamp(device)) {
+            const int shown = shown_[static_cast<std::size_t>(device)];
+            const Rgb colour = shown & kDiffers ? kDiffersColour : shown & kOn ? kLampOnColour : kLampOffColour;
+            ::SetTextColor(dc, colourOf(colour));
+        }
+        // Every label on the window's own face colour.
+        ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_CTLCOLORBTN:
+        return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+    case WM_CLOSE:
+        // Closing the table from its frame ends the simulation, as its stop button does.
+        if (stop) stop();
+        return 0;
+    default:
+        break;
+    }
+    return byDefault(message, wParam, lParam);
+}
+
+}  // namespace lp::win

@@ -1,0 +1,59 @@
+#pragma once
+// The device table of a running simulation: a window of its own beside the
+// main window (owned by it, not modal). Inputs with their switches, computed
+// devices with their lamps, the scan counter, the stack of the last step,
+// and the controls: run/pause, period, one scan, one step, reset, stop.
+#include <functional>
+#include <vector>
+
+#include "FontSet.h"
+#include "Window.h"
+
+namespace lp {
+class Simulation;
+}
+
+namespace lp::win {
+
+class DeviceTableWindow : public Window {
+public:
+    static constexpr const wchar_t* kClassName = L"LadderPadDeviceTable";
+    // Control ids: a device's switch or lamp is kFirstDeviceId + its number.
+    static constexpr int kCounterId = 100, kStackId = 101, kRunPauseId = 102, kPeriodId = 103, kOneScanId = 104,
+                         kOneStepId = 105, kResetId = 106, kStopId = 107, kFirstDeviceId = 1000;
+
+    explicit DeviceTableWindow(HWND owner);
+
+    // What the controls ask for; the main window answers them.
+    std::function<void(int device)> toggleInput;
+    std::function<void(bool play)> playChanged;
+    std::function<void(int ms)> periodChanged;
+    std::function<void()> scanOnce, stepOnce, reset, stop;
+
+    // A new simulation: one row per device.
+    void showDevices(Simulation& simulation, int periodMs);
+    // The values, the counter and the stack as they are now.
+    void refresh(Simulation& simulation, bool playing);
+
+    HWND inputSwitch(int device) const;
+    HWND lamp(int device) const;
+    HWND control(int id) const { return ::GetDlgItem(hwnd(), id); }
+    // Whether the lamp of a computed device shows it pulled in.
+    bool lampOn(int device) const;
+
+    bool preTranslate(MSG& message) override { return ::IsDialogMessageW(hwnd(), &message) != FALSE; }
+
+private:
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+    HWND add(const wchar_t* className, const std::string& text, DWORD style, int id, RECT place);
+    int px(int dip) const;
+
+    FontSet fonts_;
+    int dpi_ = 96;
+    std::vector<HWND> rows_;  // by device: its switch or lamp
+    std::vector<bool> inputs_;  // by device: whether the user switches it
+    std::vector<int> shown_;  // by device: what its row shows (-1: nothing yet)
+    bool playing_ = false;
+};
+
+}  // namespace lp::win

@@ -1,0 +1,15 @@
+#pragma once
+// The common file dialogs for drawings, filtered to "梯形图 (*.lad)" with the
+// default extension lad. Paths are UTF-8; "" when the user cancels.
+#include <string>
+
+#include <windows.h>
+
+namespace lp::win {
+
+// Starts in `folder` (may be "").
+std::string askDrawingToOpen(HWND owner, const std::string& title, const std::string& folder);
+// Suggests the file `suggested`, or starts in it when it is a folder.
+std::string askDrawingToSave(HWND owner, const std::string& title, const std::string& suggested);
+
+}  // namespace lp::win
