@@ -22,31 +22,31 @@ AboutDialog::AboutDialog(QWidget* parent)
     setWindowIcon(appIcon());
     endProgram = [] { QCoreApplication::quit(); };
 
-    const auto spec = [](const char* name) { return *findControl(aboutControls(), name); };
+    const auto def = [](const char* name) { return *findControl(aboutControls(), name); };
     picIcon_ = new QLabel(this);
     picIcon_->setObjectName(QStringLiteral("picIcon"));
-    picIcon_->setGeometry(twipsRect(spec("picIcon").place));
+    picIcon_->setGeometry(twipsRect(def("picIcon").place));
     picIcon_->setPixmap(appIconPixmap(16));
     picIcon_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    lblTitle_ = addLabel(spec("lblTitle"));
-    label4_ = addLabel(spec("Label4"));
-    lblDescription_ = addLabel(spec("lblDescription"));
-    label2_ = addLabel(spec("Label2"));
-    label3_ = addLabel(spec("Label3"));
-    label5_ = addLabel(spec("Label5"));
-    lblDisclaimer_ = addLabel(spec("lblDisclaimer"));
+    lblTitle_ = addLabel(def("lblTitle"));
+    label4_ = addLabel(def("Label4"));
+    lblDescription_ = addLabel(def("lblDescription"));
+    label2_ = addLabel(def("Label2"));
+    label3_ = addLabel(def("Label3"));
+    label5_ = addLabel(def("Label5"));
+    lblDisclaimer_ = addLabel(def("lblDisclaimer"));
     lblDisclaimer_->setWordWrap(true);
     lblDisclaimer_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    cmdOK_ = new QPushButton(QString::fromUtf8(spec("cmdOK").text), this);
+    cmdOK_ = new QPushButton(QString::fromUtf8(def("cmdOK").text), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setGeometry(twipsRect(spec("cmdOK").place));
+    cmdOK_->setGeometry(twipsRect(def("cmdOK").place));
     cmdOK_->setDefault(true);
 
-    cmdSysInfo_ = new QPushButton(QString::fromUtf8(spec("cmdSysInfo").text), this);
+    cmdSysInfo_ = new QPushButton(QString::fromUtf8(def("cmdSysInfo").text), this);
     cmdSysInfo_->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo_->setGeometry(twipsRect(spec("cmdSysInfo").place));
+    cmdSysInfo_->setGeometry(twipsRect(def("cmdSysInfo").place));
     cmdSysInfo_->setAutoDefault(false);
 
     setTabOrder(cmdOK_, cmdSysInfo_);
@@ -58,12 +58,12 @@ AboutDialog::AboutDialog(QWidget* parent)
     connect(cmdSysInfo_, &QPushButton::clicked, this, &AboutDialog::cmdSysInfo_Click);
 }
 
-QLabel* AboutDialog::addLabel(const ControlSpec& spec) {
-    auto* label = new QLabel(QString::fromUtf8(spec.text), this);
-    label->setObjectName(QString::fromLatin1(spec.name));
-    label->setGeometry(twipsRect(spec.place));
-    label->setAlignment((spec.align == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
-    if (spec.font.face) label->setFont(windowFont(spec.font));
+QLabel* AboutDialog::addLabel(const ControlSpec& def) {
+    auto* label = new QLabel(QString::fromUtf8(def.text), this);
+    label->setObjectName(QString::fromLatin1(def.name));
+    label->setGeometry(twipsRect(def.place));
+    label->setAlignment((def.align == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+    if (def.font.face) label->setFont(windowFont(def.font));
     return label;
 }
 

@@ -43,7 +43,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QLabel* addLabel(const ControlSpec& spec);
+    QLabel* addLabel(const ControlSpec& def);
 
     QtUserInterface ui_;
     QLabel* picIcon_ = nullptr;

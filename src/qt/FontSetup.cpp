@@ -20,8 +20,8 @@ QFont windowFont(const QString& family, double pointSize, bool bold, bool underl
     return font;
 }
 
-QFont windowFont(const FontSpec& spec) {
-    return windowFont(QString::fromUtf8(spec.face), spec.points, spec.bold, spec.underline);
+QFont windowFont(const FontSpec& def) {
+    return windowFont(QString::fromUtf8(def.face), def.points, def.bold, def.underline);
 }
 
 QFont sheetFont() {

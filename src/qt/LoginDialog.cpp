@@ -21,9 +21,9 @@ LoginDialog::LoginDialog(QWidget* parent)
     showMessage = [this](const QString& text, const QString& caption) { showMessageBox(this, text, caption); };
     endProgram = [] { QCoreApplication::quit(); };
 
-    const auto spec = [](const char* name) { return *findControl(loginControls(), name); };
-    const auto text = [&](const char* name) { return QString::fromUtf8(spec(name).text); };
-    const auto place = [&](const char* name) { return twipsRect(spec(name).place); };
+    const auto def = [](const char* name) { return *findControl(loginControls(), name); };
+    const auto text = [&](const char* name) { return QString::fromUtf8(def(name).text); };
+    const auto place = [&](const char* name) { return twipsRect(def(name).place); };
     lblLabels_[0] = new QLabel(text("lblLabels0"), this);
     lblLabels_[0]->setObjectName(QStringLiteral("lblLabels0"));
     lblLabels_[0]->setGeometry(place("lblLabels0"));

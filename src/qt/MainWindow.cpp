@@ -37,7 +37,7 @@ namespace lp {
 
 namespace {
 
-const ControlSpec& spec(const char* name) { return *findControl(mainFormControls(), name); }
+const ControlSpec& def(const char* name) { return *findControl(mainFormControls(), name); }
 
 }  // namespace
 
@@ -298,16 +298,16 @@ void MainWindow::pressSheet(int line, int column) {
 void MainWindow::createControls() {
     picture1_ = new SheetView(client_);
     picture1_->setObjectName(QStringLiteral("Picture1"));
-    picture1_->setGeometry(twipsRect(spec("Picture1").place));
+    picture1_->setGeometry(twipsRect(def("Picture1").place));
 
     picture2_ = new QFrame(client_);
     picture2_->setObjectName(QStringLiteral("Picture2"));
     picture2_->setFrameStyle(QFrame::Box | QFrame::Plain);
     picture2_->setLineWidth(1);
     picture2_->setFocusPolicy(Qt::TabFocus);
-    picture2_->setGeometry(twipsRect(spec("Picture2").place));
+    picture2_->setGeometry(twipsRect(def("Picture2").place));
 
-    const ControlSpec& label1 = spec("Label1");
+    const ControlSpec& label1 = def("Label1");
     label1_ = new QLabel(QString::fromUtf8(label1.text), picture2_);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setGeometry(twipsRect(label1.place));
@@ -316,8 +316,8 @@ void MainWindow::createControls() {
 
     text1_ = new QPlainTextEdit(client_);
     text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(twipsRect(spec("Text1").place));
-    text1_->setFont(windowFont(spec("Text1").font));
+    text1_->setGeometry(twipsRect(def("Text1").place));
+    text1_->setFont(windowFont(def("Text1").font));
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);

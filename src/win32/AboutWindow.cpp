@@ -10,10 +10,10 @@ namespace lp::win {
 
 namespace {
 constexpr int kSysInfoId = 110;
-int idOf(const ControlSpec& spec) {
-    if (std::strcmp(spec.name, "cmdOK") == 0) return IDOK;
-    if (std::strcmp(spec.name, "cmdSysInfo") == 0) return kSysInfoId;
-    return 100 + spec.tabIndex;
+int idOf(const ControlSpec& def) {
+    if (std::strcmp(def.name, "cmdOK") == 0) return IDOK;
+    if (std::strcmp(def.name, "cmdSysInfo") == 0) return kSysInfoId;
+    return 100 + def.tabIndex;
 }
 }  // namespace
 

@@ -6,13 +6,13 @@
 
 namespace lp::win {
 
-HWND createControl(HWND parent, const ControlSpec& spec, int id, const wchar_t* pictureClass) {
-    DWORD style = WS_CHILD | WS_VISIBLE | (spec.tabStop ? WS_TABSTOP : 0);
+HWND createControl(HWND parent, const ControlSpec& def, int id, const wchar_t* pictureClass) {
+    DWORD style = WS_CHILD | WS_VISIBLE | (def.tabStop ? WS_TABSTOP : 0);
     DWORD exStyle = 0;
     const wchar_t* windowClass = L"STATIC";
-    switch (spec.kind) {
+    switch (def.kind) {
     case ControlKind::Label:
-        style |= spec.align == TextAlign::Centre ? SS_CENTER : SS_LEFT;
+        style |= def.align == TextAlign::Centre ? SS_CENTER : SS_LEFT;
         break;
     case ControlKind::TextBox:
         windowClass = L"EDIT";
@@ -31,7 +31,7 @@ HWND createControl(HWND parent, const ControlSpec& spec, int id, const wchar_t* 
         break;
     case ControlKind::Button:
         windowClass = L"BUTTON";
-        style |= (spec.role == ButtonRole::Default || spec.role == ButtonRole::DefaultAndCancel) ? BS_DEFPUSHBUTTON
+        style |= (def.role == ButtonRole::Default || def.role == ButtonRole::DefaultAndCancel) ? BS_DEFPUSHBUTTON
                                                                                                   : BS_PUSHBUTTON;
         break;
     case ControlKind::Picture:
@@ -39,16 +39,16 @@ HWND createControl(HWND parent, const ControlSpec& spec, int id, const wchar_t* 
         if (std::wcscmp(pictureClass, L"STATIC") == 0) style |= SS_ICON;  // a picture of an icon
         break;
     }
-    HWND control = ::CreateWindowExW(exStyle, windowClass, wide(spec.text).c_str(), style, 0, 0, 0, 0, parent,
+    HWND control = ::CreateWindowExW(exStyle, windowClass, wide(def.text).c_str(), style, 0, 0, 0, 0, parent,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                      ::GetModuleHandleW(nullptr), nullptr);
-    if (control && spec.kind == ControlKind::PasswordBox) ::SendMessageW(control, EM_SETPASSWORDCHAR, L'*', 0);
-    if (control && spec.kind == ControlKind::ListBox) ::SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
+    if (control && def.kind == ControlKind::PasswordBox) ::SendMessageW(control, EM_SETPASSWORDCHAR, L'*', 0);
+    if (control && def.kind == ControlKind::ListBox) ::SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
     return control;
 }
 
-void placeControl(HWND control, const ControlSpec& spec, int dpi, HFONT font) {
-    const PixelRect r = toPixels(spec.place, dpi);
+void placeControl(HWND control, const ControlSpec& def, int dpi, HFONT font) {
+    const PixelRect r = toPixels(def.place, dpi);
     ::SetWindowPos(control, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
     if (font) ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }

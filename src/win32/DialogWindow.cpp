@@ -35,7 +35,7 @@ void DialogWindow::createDialog(const wchar_t* className, const char* caption, T
     setProgramIcons(hwnd());
     specs_ = controls;
     client_ = client;
-    for (const ControlSpec& spec : controls) controls_[spec.name] = createControl(hwnd(), spec, idOf(spec));
+    for (const ControlSpec& def : controls) controls_[def.name] = createControl(hwnd(), def, idOf(def));
     const auto order = tabOrder(controls);
     if (!order.empty()) firstFocus_ = controls_[order.front()->name];
     layout(dpiOf(hwnd()), nullptr);
@@ -45,10 +45,10 @@ void DialogWindow::layout(int dpi, const RECT* suggested) {
     dpi_ = dpi;
     fonts_.clear();
     std::vector<PixelRect> rects;
-    for (const ControlSpec& spec : specs_) {
-        placeControl(controls_[spec.name], spec, dpi,
-                     spec.kind == ControlKind::Picture ? nullptr : fonts_.get(spec.font, dpi, kDialogFont));
-        rects.push_back(toPixels(spec.place, dpi));
+    for (const ControlSpec& def : specs_) {
+        placeControl(controls_[def.name], def, dpi,
+                     def.kind == ControlKind::Picture ? nullptr : fonts_.get(def.font, dpi, kDialogFont));
+        rects.push_back(toPixels(def.place, dpi));
     }
     const PixelRect stated = toPixels(client_, dpi);
     const PixelSize size = clientSizeHolding({stated.width, stated.height}, rects,

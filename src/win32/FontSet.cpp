@@ -4,8 +4,8 @@
 
 namespace lp::win {
 
-HFONT FontSet::get(const FontSpec& spec, int dpi, const FontSpec& fallback) {
-    const FontSpec& chosen = spec.face ? spec : fallback;
+HFONT FontSet::get(const FontSpec& def, int dpi, const FontSpec& fallback) {
+    const FontSpec& chosen = def.face ? def : fallback;
     const Key key{chosen.face ? chosen.face : "", chosen.points, chosen.bold, chosen.underline, dpi};
     auto found = fonts_.find(key);
     if (found != fonts_.end()) return found->second;

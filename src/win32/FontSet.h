@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "app/FontSpec.h"
+#include "app/FontFaces.h"
 
 namespace lp::win {
 
@@ -18,7 +18,7 @@ public:
     ~FontSet() { clear(); }
 
     // The font described at dpi; one without a face gives `fallback`.
-    HFONT get(const FontSpec& spec, int dpi, const FontSpec& fallback);
+    HFONT get(const FontSpec& def, int dpi, const FontSpec& fallback);
     void clear();
 
 private:

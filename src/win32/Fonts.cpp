@@ -35,16 +35,16 @@ std::wstring resolvedFace(const char* face) {
     return named;
 }
 
-HFONT createFont(const FontSpec& spec, int dpi) {
+HFONT createFont(const FontSpec& def, int dpi) {
     LOGFONTW font{};
-    font.lfHeight = -static_cast<LONG>(std::lround(spec.points * dpi / 72.0));
-    font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    font.lfUnderline = spec.underline ? TRUE : FALSE;
+    font.lfHeight = -static_cast<LONG>(std::lround(def.points * dpi / 72.0));
+    font.lfWeight = def.bold ? FW_BOLD : FW_NORMAL;
+    font.lfUnderline = def.underline ? TRUE : FALSE;
     font.lfCharSet = GB2312_CHARSET;
     font.lfOutPrecision = OUT_TT_PRECIS;
     font.lfQuality = CLEARTYPE_QUALITY;
     font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    const std::wstring face = resolvedFace(spec.face ? spec.face : kSongTi);
+    const std::wstring face = resolvedFace(def.face ? def.face : kSongTi);
     face.copy(font.lfFaceName, std::min<std::size_t>(face.size(), LF_FACESIZE - 1));
     return ::CreateFontIndirectW(&font);
 }

@@ -1,12 +1,12 @@
 #pragma once
 // Fonts by face name in the GB2312 character set, as the window definitions
 // name them. A face that is not installed gives way to its first installed
-// stand-in (app/FontSpec.h).
+// stand-in (app/FontFaces.h).
 #include <string>
 
 #include <windows.h>
 
-#include "app/FontSpec.h"
+#include "app/FontFaces.h"
 
 namespace lp::win {
 
@@ -17,7 +17,7 @@ bool faceInstalled(const std::wstring& face);
 std::wstring resolvedFace(const char* face);
 
 // A new font (the caller deletes it) at the window's resolution.
-HFONT createFont(const FontSpec& spec, int dpi);
+HFONT createFont(const FontSpec& def, int dpi);
 
 // The dialogs' own font: "宋体" 9 pt regular.
 inline constexpr FontSpec kDialogFont{kSongTi, 9, false};

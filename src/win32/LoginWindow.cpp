@@ -9,10 +9,10 @@
 namespace lp::win {
 
 namespace {
-int idOf(const ControlSpec& spec) {
-    if (std::strcmp(spec.name, "cmdOK") == 0) return IDOK;
-    if (std::strcmp(spec.name, "cmdCancel") == 0) return IDCANCEL;
-    return 100 + spec.tabIndex;
+int idOf(const ControlSpec& def) {
+    if (std::strcmp(def.name, "cmdOK") == 0) return IDOK;
+    if (std::strcmp(def.name, "cmdCancel") == 0) return IDCANCEL;
+    return 100 + def.tabIndex;
 }
 }  // namespace
 

@@ -69,40 +69,40 @@ SheetWindow& MainWindow::sheet() const { return *SheetWindow::of(picture1_); }
 
 void MainWindow::createControls() {
     // Made in tab order, so that each window's children follow it too.
-    for (const ControlSpec& spec : mainFormControls()) {
-        if (std::strcmp(spec.name, "Picture1") == 0) {
+    for (const ControlSpec& def : mainFormControls()) {
+        if (std::strcmp(def.name, "Picture1") == 0) {
             picture1_ = ::CreateWindowExW(0, SheetWindow::className(), L"", WS_CHILD | WS_VISIBLE | WS_BORDER |
                                           WS_TABSTOP | WS_HSCROLL | WS_VSCROLL, 0, 0, 0, 0, hwnd(),
                                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPicture1Id)),
                                           ::GetModuleHandleW(nullptr), nullptr);
-        } else if (std::strcmp(spec.name, "Picture2") == 0) {
+        } else if (std::strcmp(def.name, "Picture2") == 0) {
             picture2_ = std::make_unique<PaletteWindow>(hwnd(), kPicture2Id);
         }
     }
-    for (const ControlSpec& spec : mainFormControls()) {
-        HWND parent = spec.container ? Picture2() : hwnd();
-        if (std::strcmp(spec.name, "Label1") == 0) {
-            label1_ = createControl(parent, spec, kLabel1Id);
-        } else if (std::strcmp(spec.name, "Text1") == 0) {
-            text1_ = createControl(parent, spec, kText1Id);
-        } else if (spec.kind == ControlKind::Button) {
-            const int n = std::atoi(spec.name + std::strlen("Command"));
-            commands_[static_cast<std::size_t>(n)] = createControl(parent, spec, kFirstButtonId + n);
+    for (const ControlSpec& def : mainFormControls()) {
+        HWND parent = def.container ? Picture2() : hwnd();
+        if (std::strcmp(def.name, "Label1") == 0) {
+            label1_ = createControl(parent, def, kLabel1Id);
+        } else if (std::strcmp(def.name, "Text1") == 0) {
+            text1_ = createControl(parent, def, kText1Id);
+        } else if (def.kind == ControlKind::Button) {
+            const int n = std::atoi(def.name + std::strlen("Command"));
+            commands_[static_cast<std::size_t>(n)] = createControl(parent, def, kFirstButtonId + n);
         }
     }
 }
 
 void MainWindow::layout(int dpi) {
     fonts_.clear();
-    for (const ControlSpec& spec : mainFormControls()) {
+    for (const ControlSpec& def : mainFormControls()) {
         HWND control = nullptr;
-        if (std::strcmp(spec.name, "Picture1") == 0) control = picture1_;
-        else if (std::strcmp(spec.name, "Picture2") == 0) control = Picture2();
-        else if (std::strcmp(spec.name, "Label1") == 0) control = label1_;
-        else if (std::strcmp(spec.name, "Text1") == 0) control = text1_;
-        else control = Command(std::atoi(spec.name + std::strlen("Command")));
-        const bool picture = spec.kind == ControlKind::Picture;
-        placeControl(control, spec, dpi, picture ? nullptr : fonts_.get(spec.font, dpi, kDefaultFont));
+        if (std::strcmp(def.name, "Picture1") == 0) control = picture1_;
+        else if (std::strcmp(def.name, "Picture2") == 0) control = Picture2();
+        else if (std::strcmp(def.name, "Label1") == 0) control = label1_;
+        else if (std::strcmp(def.name, "Text1") == 0) control = text1_;
+        else control = Command(std::atoi(def.name + std::strlen("Command")));
+        const bool picture = def.kind == ControlKind::Picture;
+        placeControl(control, def, dpi, picture ? nullptr : fonts_.get(def.font, dpi, kDefaultFont));
     }
     sheet().setDpi(dpi);
     dockPicture1();
@@ -417,11 +417,11 @@ void MainWindow::showAbout() {
 void MainWindow::moveFocus(bool backwards) {
     const auto order = tabOrder(mainFormControls());
     std::vector<HWND> stops;
-    for (const ControlSpec* spec : order) {
-        if (std::strcmp(spec->name, "Picture1") == 0) stops.push_back(picture1_);
-        else if (std::strcmp(spec->name, "Picture2") == 0) stops.push_back(Picture2());
-        else if (std::strcmp(spec->name, "Text1") == 0) stops.push_back(text1_);
-        else stops.push_back(Command(std::atoi(spec->name + std::strlen("Command"))));
+    for (const ControlSpec* def : order) {
+        if (std::strcmp(def->name, "Picture1") == 0) stops.push_back(picture1_);
+        else if (std::strcmp(def->name, "Picture2") == 0) stops.push_back(Picture2());
+        else if (std::strcmp(def->name, "Text1") == 0) stops.push_back(text1_);
+        else stops.push_back(Command(std::atoi(def->name + std::strlen("Command"))));
     }
     const auto at = std::find(stops.begin(), stops.end(), ::GetFocus());
     const int count = static_cast<int>(stops.size());

@@ -15,8 +15,8 @@ namespace {
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
-int idOf(const ControlSpec& spec) {
-    switch (spec.tabIndex) {
+int idOf(const ControlSpec& def) {
+    switch (def.tabIndex) {
     case 0: return PromptWindow::kPromptTextId;
     case 1: return PromptWindow::kReplyId;
     case 2: return IDOK;
@@ -30,12 +30,12 @@ PromptWindow::PromptWindow(HWND owner, const std::string& prompt, const std::str
     const int dpi = dpiOf(hwnd());
     HFONT font = fonts_.get(kDialogFont, dpi, kDialogFont);
     std::vector<PixelRect> rects;
-    for (const ControlSpec& spec : promptControls()) {
-        HWND control = createControl(hwnd(), spec, idOf(spec));
-        placeControl(control, spec, dpi, font);
-        rects.push_back(toPixels(spec.place, dpi));
-        if (spec.tabIndex == 0) setWindowText(control, prompt);
-        if (spec.tabIndex == 1) reply_ = control;
+    for (const ControlSpec& def : promptControls()) {
+        HWND control = createControl(hwnd(), def, idOf(def));
+        placeControl(control, def, dpi, font);
+        rects.push_back(toPixels(def.place, dpi));
+        if (def.tabIndex == 0) setWindowText(control, prompt);
+        if (def.tabIndex == 1) reply_ = control;
     }
     const PixelRect stated = toPixels(kPromptClient, dpi);
     const PixelSize client = clientSizeHolding({stated.width, stated.height}, rects,

@@ -15,8 +15,8 @@ namespace {
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
-int idOf(const ControlSpec& spec) {
-    switch (spec.tabIndex) {
+int idOf(const ControlSpec& def) {
+    switch (def.tabIndex) {
     case 0: return SaveQuestionWindow::kQuestionId;
     case 1: return IDYES;
     case 2: return IDNO;
@@ -30,12 +30,12 @@ SaveQuestionWindow::SaveQuestionWindow(HWND owner, const std::string& text, cons
     const int dpi = dpiOf(hwnd());
     HFONT font = fonts_.get(kDialogFont, dpi, kDialogFont);
     std::vector<PixelRect> rects;
-    for (const ControlSpec& spec : saveQuestionControls()) {
-        HWND control = createControl(hwnd(), spec, idOf(spec));
-        placeControl(control, spec, dpi, font);
-        rects.push_back(toPixels(spec.place, dpi));
-        if (spec.tabIndex == 0) setWindowText(control, text);
-        if (spec.tabIndex == 1) save_ = control;
+    for (const ControlSpec& def : saveQuestionControls()) {
+        HWND control = createControl(hwnd(), def, idOf(def));
+        placeControl(control, def, dpi, font);
+        rects.push_back(toPixels(def.place, dpi));
+        if (def.tabIndex == 0) setWindowText(control, text);
+        if (def.tabIndex == 1) save_ = control;
     }
     const PixelRect stated = toPixels(kSaveQuestionClient, dpi);
     const PixelSize client = clientSizeHolding({stated.width, stated.height}, rects,

@@ -109,7 +109,7 @@ public:
         check(!::IsWindowVisible(flow_.login().hwnd()), "login dialog hidden");
         check(textOf(main_->hwnd()) == wide(kProgramTitle), "main window caption");
         checkAgainstCore("after Form_Load");
-        checkPlaces(main_->hwnd(), mainFormControls(), [&](const ControlSpec& spec) { return controlOfMain(spec); });
+        checkPlaces(main_->hwnd(), mainFormControls(), [&](const ControlSpec& def) { return controlOfMain(def); });
         checkTabOrder();
         draw();
         convertAndEdit();
@@ -148,7 +148,7 @@ private:
         check(driver_.waitFor([&] { return textOf(login.txtPassword()).empty(); }), "password emptied");
         check(textOf(login.txtUserName()) == L"kavel", "user name kept");
         check(::IsWindowVisible(login.hwnd()) != FALSE, "login dialog still shown");
-        checkPlaces(login.hwnd(), loginControls(), [&](const ControlSpec& spec) { return login.control(spec.name); });
+        checkPlaces(login.hwnd(), loginControls(), [&](const ControlSpec& def) { return login.control(def.name); });
         ::SendMessageW(login.txtPassword(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"qorvemtz"));
         driver_.pressKey(login.txtPassword(), VK_RETURN);  // Enter in a text box presses cmdOK
     }
@@ -157,16 +157,16 @@ private:
     template <typename Find>
     void checkPlaces(HWND window, std::span<const ControlSpec> controls, Find find) {
         const int dpi = static_cast<int>(::GetDpiForWindow(window));
-        for (const ControlSpec& spec : controls) {
-            HWND control = find(spec);
-            if (!control || std::string(spec.name) == "picIcon" || std::string(spec.name) == "Picture1") continue;
+        for (const ControlSpec& def : controls) {
+            HWND control = find(def);
+            if (!control || std::string(def.name) == "picIcon" || std::string(def.name) == "Picture1") continue;
             RECT r;
             ::GetWindowRect(control, &r);
             ::MapWindowPoints(HWND_DESKTOP, ::GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-            const PixelRect want = toPixels(spec.place, dpi);
+            const PixelRect want = toPixels(def.place, dpi);
             check(r.left == want.left && r.top == want.top && r.right - r.left == want.width &&
                       r.bottom - r.top == want.height,
-                  std::string(spec.name) + " stands at its place in twips");
+                  std::string(def.name) + " stands at its place in twips");
         }
     }
 
@@ -174,8 +174,8 @@ private:
     // order.
     void checkTabOrder() {
         std::vector<HWND> expected;
-        for (const ControlSpec* spec : tabOrder(mainFormControls())) {
-            HWND control = controlOfMain(*spec);
+        for (const ControlSpec* def : tabOrder(mainFormControls())) {
+            HWND control = controlOfMain(*def);
             if (::IsWindowVisible(control) && ::IsWindowEnabled(control)) expected.push_back(control);
         }
         driver_.onUiThread([&] { ::SetFocus(expected.front()); });
@@ -188,8 +188,8 @@ private:
         }
     }
 
-    HWND controlOfMain(const ControlSpec& spec) const {
-        const std::string name = spec.name;
+    HWND controlOfMain(const ControlSpec& def) const {
+        const std::string name = def.name;
         if (name == "Picture1") return main_->Picture1();
         if (name == "Picture2") return main_->Picture2();
         if (name == "Label1") return main_->Label1();
@@ -551,7 +551,7 @@ private:
         check(!::IsWindowVisible(main_->hwnd()), "main window hidden behind the about box");
         check(textOf(about->hwnd()) == wide(kAboutCaption), "about caption");
         check(::IsWindowEnabled(about->cmdSysInfo()) != FALSE, "系统信息 enabled");
-        checkPlaces(about->hwnd(), aboutControls(), [&](const ControlSpec& spec) { return about->control(spec.name); });
+        checkPlaces(about->hwnd(), aboutControls(), [&](const ControlSpec& def) { return about->control(def.name); });
         driver_.click(about->cmdOK());
     }
 

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "app/FontSpec.h"
+#include "app/FontFaces.h"
 #include "app/Twips.h"
 
 namespace lp {

@@ -1,4 +1,4 @@
-#include "app/FontSpec.h"
+#include "app/FontFaces.h"
 
 #include <array>
 #include <cstring>
