@@ -3,18 +3,12 @@
 #include <vector>
 
 #include "ControlWindows.h"
-#include "Fonts.h"
-#include "Geometry.h"
-#include "ModalLoop.h"
 #include "PromptForm.h"
 #include "WideText.h"
 
 namespace lp::win {
 
 namespace {
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-
 int idOf(const ControlSpec& def) {
     switch (def.tabIndex) {
     case 0: return PromptWindow::kPromptTextId;
@@ -26,39 +20,19 @@ int idOf(const ControlSpec& def) {
 }  // namespace
 
 PromptWindow::PromptWindow(HWND owner, const std::string& prompt, const std::string& title) {
-    create(kClassName, COLOR_BTNFACE, kExStyle, wide(title).c_str(), kStyle, owner);
-    const int dpi = dpiOf(hwnd());
-    HFONT font = fonts_.get(kDialogFont, dpi, kDialogFont);
-    std::vector<PixelRect> rects;
-    for (const ControlSpec& def : promptControls()) {
-        HWND control = createControl(hwnd(), def, idOf(def));
-        placeControl(control, def, dpi, font);
-        rects.push_back(toPixels(def.place, dpi));
-        if (def.tabIndex == 0) setWindowText(control, prompt);
-        if (def.tabIndex == 1) reply_ = control;
+    const std::vector<HWND> made = build(kClassName, title, owner, promptControls(), kPromptClient, idOf);
+    for (std::size_t i = 0; i < made.size(); ++i) {
+        const int tabIndex = promptControls()[i].tabIndex;
+        if (tabIndex == 0) setWindowText(made[i], prompt);
+        if (tabIndex == 1) reply_ = made[i];
     }
-    const PixelRect stated = toPixels(kPromptClient, dpi);
-    const PixelSize client = clientSizeHolding({stated.width, stated.height}, rects,
-                                               twipsToPixels(kHoldingMarginTwips, dpi));
-    const SIZE frame = frameSizeFor({client.width, client.height}, kStyle, kExStyle, false, dpi);
-    ::SetWindowPos(hwnd(), nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    centreOnScreen(hwnd());
 }
 
 std::string PromptWindow::ask(HWND owner, const std::string& prompt, const std::string& title) {
     PromptWindow box(owner, prompt, title);
-    const bool ownerWasEnabled = owner && ::IsWindowEnabled(owner);
-    if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
-    ::ShowWindow(box.hwnd(), SW_SHOW);
-    ::SetFocus(box.reply_);
-    runModalLoop([&] { return box.done_; });
-    if (ownerWasEnabled) ::EnableWindow(owner, TRUE);
-    ::ShowWindow(box.hwnd(), SW_HIDE);
-    if (owner) ::SetActiveWindow(owner);
+    box.runModally(owner, box.reply_);
     return utf8(box.answer_);
 }
-
-bool PromptWindow::preTranslate(MSG& message) { return ::IsDialogMessageW(hwnd(), &message) != FALSE; }
 
 void PromptWindow::finish(bool accepted) {
     if (done_) return;

@@ -4,12 +4,11 @@
 // typed text; Cancel, Esc or closing it gives the empty text.
 #include <string>
 
-#include "FontSet.h"
-#include "Window.h"
+#include "ModalBox.h"
 
 namespace lp::win {
 
-class PromptWindow : public Window {
+class PromptWindow : public ModalBox {
 public:
     static constexpr const wchar_t* kClassName = L"LadderPadPrompt";
     static constexpr int kPromptTextId = 100;  // the prompt's label
@@ -18,16 +17,12 @@ public:
     // Shows the prompt over `owner` (disabled meanwhile) and waits for it.
     static std::string ask(HWND owner, const std::string& prompt, const std::string& title);
 
-    bool preTranslate(MSG& message) override;
-
 private:
     PromptWindow(HWND owner, const std::string& prompt, const std::string& title);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
     void finish(bool accepted);
 
-    FontSet fonts_;
     HWND reply_ = nullptr;
-    bool done_ = false;
     std::wstring answer_;
 };
 

@@ -4,13 +4,12 @@
 // 不保存 (IDNO) and 取消 (IDCANCEL, Esc, or closing it).
 #include <string>
 
-#include "FontSet.h"
-#include "Window.h"
+#include "ModalBox.h"
 #include "sheet/UserInterface.h"
 
 namespace lp::win {
 
-class SaveQuestionWindow : public Window {
+class SaveQuestionWindow : public ModalBox {
 public:
     static constexpr const wchar_t* kClassName = L"LadderPadSaveQuestion";
     static constexpr int kQuestionId = 100;  // the question's label
@@ -18,16 +17,12 @@ public:
     // Shows the question over `owner` (disabled meanwhile) and waits for the answer.
     static UserInterface::SaveAnswer ask(HWND owner, const std::string& text, const std::string& caption);
 
-    bool preTranslate(MSG& message) override;
-
 private:
     SaveQuestionWindow(HWND owner, const std::string& text, const std::string& caption);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
     void finish(UserInterface::SaveAnswer answer);
 
-    FontSet fonts_;
     HWND save_ = nullptr;
-    bool done_ = false;
     UserInterface::SaveAnswer answer_ = UserInterface::SaveAnswer::Cancel;
 };
 
