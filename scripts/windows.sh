@@ -96,4 +96,10 @@ mkdir -p "$DIST_DIR"
 (cd "$WIN_BUILD_DIR" && cpack -G ZIP -B "$DIST_DIR" >/dev/null)
 rm -rf "$DIST_DIR/_CPack_Packages"
 echo "Written: $DIST_DIR/ladderpad-windows-x86_64.zip"
-cmake -E tar tf "$DIST_DIR/ladderpad-windows-x86_64.zip"
+listing="$(cmake -E tar tf "$DIST_DIR/ladderpad-windows-x86_64.zip" | sort)"
+echo "$listing"
+expected="$(printf '%s\n' LICENSE.txt README.txt ladderpad-replay.exe ladderpad.exe | sort)"
+if [ "$listing" != "$expected" ]; then
+  echo "The zip must hold exactly ladderpad.exe, ladderpad-replay.exe, README.txt and LICENSE.txt" >&2
+  exit 1
+fi

@@ -8,6 +8,7 @@
 
 #include "ProgramArguments.h"
 #include "ReplaySession.h"
+#include "app/VersionText.h"
 #include "platform/TextPath.h"
 
 int main(int argc, char** argv) {
@@ -23,8 +24,11 @@ int main(int argc, char** argv) {
                 return 2;
             }
             options.exportDir = args[++i];
+        } else if (arg == "--version") {
+            std::cout << lp::versionText("ladderpad-replay");
+            return 0;
         } else if (arg == "--help" || arg == "-h") {
-            std::cout << "usage: ladderpad-replay [--export-dir DIR] [SCRIPT]\n";
+            std::cout << "usage: ladderpad-replay [--export-dir DIR] [SCRIPT] | --version\n";
             return 0;
         } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
             std::cerr << "error: unknown option " << arg << "\n";

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/BoxTexts.h"
+#include "app/LicenceNotice.h"
 #include "sheet/UserInterface.h"
 
 #ifndef LADDERPAD_VERSION
@@ -26,7 +27,7 @@ const std::array kControls{
     ControlSpec{"Label3", K::Label, "指令：LD LDI AND ANI OR ORI ANB ORB OUT END", s.twips(1766, 1972, 4455, 255),
                 {}, 7},
     ControlSpec{"Label5", K::Label, "日期：2025 年", s.twips(960, 2280, 3735, 255), {}, 9},
-    ControlSpec{"lblDisclaimer", K::Label, "警告：本程序受著作权法保护。未经许可，不得复制或传播本程序的全部或部分。",
+    ControlSpec{"lblDisclaimer", K::Label, kLicenceNotice,
                 s.twips(240, 2745, 3630, 660), {}, 4},
     ControlSpec{"cmdOK", K::Button, kOkText, s.twips(4125, 2640, 1500, 345), {}, 0, true,
                 ButtonRole::DefaultAndCancel},
