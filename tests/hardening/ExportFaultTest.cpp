@@ -1,5 +1,5 @@
-// Export under faults: every failure shows "无法写入文件：" and the full
-// path, changes nothing else, leaves any earlier file exactly as it was and
+// Export under faults: every failure shows "无法写入文件：", the full path
+// and the system's reason in brackets, changes nothing else, leaves any earlier file exactly as it was and
 // leaves no temporary file behind.
 #include <gtest/gtest.h>
 
@@ -39,7 +39,7 @@ protected:
     std::string target(const std::string& folder) const { return folder + "/" + kExportFileName; }
 
     // Exports into `folder` and expects the failure message and nothing else.
-    void expectFailure(const std::string& folder) {
+    void expectFailure(const std::string& folder, const std::string& reason) {
         const std::string text1 = ladder.Text1;
         const std::string enabled = ladder.palette.enabledString();
         const std::string visible = ladder.palette.visibleString();
@@ -47,7 +47,7 @@ protected:
         ladder.exportDir = folder;
         Command19_Click(ladder);
         ASSERT_EQ(ui.messages.size(), 1u);
-        EXPECT_EQ(ui.messages[0].text, "无法写入文件：" + target(folder));
+        EXPECT_EQ(ui.messages[0].text, "无法写入文件：" + target(folder) + "（" + reason + "）");
         EXPECT_EQ(ui.messages[0].caption, "梯形图编辑器");
         EXPECT_EQ(ladder.Text1, text1);
         EXPECT_EQ(ladder.palette.enabledString(), enabled);
@@ -73,21 +73,21 @@ protected:
 
 TEST_F(ExportFaults, AMissingFolder) {
     const std::string missing = dir.path() + "/not-there";
-    expectFailure(missing);
+    expectFailure(missing, "找不到路径");
     EXPECT_FALSE(fs::exists(missing));
 }
 
 TEST_F(ExportFaults, AFolderWhereTheFileShouldBe) {
     fs::create_directory(target(dir.path()));
     fs::create_directory(target(dir.path()) + "/inside");
-    expectFailure(dir.path());
+    expectFailure(dir.path(), "这个名字是一个文件夹，不是普通文件");
     EXPECT_TRUE(fs::is_directory(target(dir.path()) + "/inside"));
 }
 
 TEST_F(ExportFaults, AFileWhereTheFolderShouldBe) {
     const std::string file = dir.path() + "/plain-file";
     ASSERT_TRUE(writeFileBytes(file, "x"));
-    expectFailure(file);
+    expectFailure(file, "路径中有一部分不是文件夹");
     EXPECT_EQ(readFileBytes(file), "x");
 }
 
@@ -97,7 +97,7 @@ TEST_F(ExportFaults, AReadOnlyFolderKeepsTheEarlierFile) {
     fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                                     fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
     if (geteuid() != 0) {
-        expectFailure(dir.path());
+        expectFailure(dir.path(), "拒绝访问，权限不够");
     } else {
         // Root may write anywhere: export as an ordinary user, in a child.
         const pid_t child = fork();
@@ -106,7 +106,8 @@ TEST_F(ExportFaults, AReadOnlyFolderKeepsTheEarlierFile) {
             if (setgid(65534) != 0 || setuid(65534) != 0) _exit(3);
             ladder.exportDir = dir.path();
             Command19_Click(ladder);
-            const bool told = ui.messages.size() == 1 && ui.messages[0].text == "无法写入文件：" + target(dir.path());
+            const bool told = ui.messages.size() == 1 &&
+                              ui.messages[0].text == "无法写入文件：" + target(dir.path()) + "（拒绝访问，权限不够）";
             _exit(told ? 0 : 1);
         }
         int status = 0;
@@ -133,7 +134,8 @@ TEST_F(ExportFaults, AWriteThatFailsHalfWayKeepsTheEarlierFile) {
         setrlimit(RLIMIT_FSIZE, &limit);
         ladder.exportDir = dir.path();
         Command19_Click(ladder);
-        const bool told = ui.messages.size() == 1 && ui.messages[0].text == "无法写入文件：" + target(dir.path());
+        const bool told =
+            ui.messages.size() == 1 && ui.messages[0].text == "无法写入文件：" + target(dir.path()) + "（文件太大）";
         _exit(told ? 0 : 1);
     }
     int status = 0;
@@ -158,7 +160,7 @@ TEST_F(ExportFaults, AFullDiskKeepsTheEarlierFile) {
     // Fill what is left.
     writeFileBytes(mountPoint + "/filler", std::string(64 * 1024, 'F'));
     ladder.Text1 = std::string(64 * 1024, 'L');
-    expectFailure(mountPoint);
+    expectFailure(mountPoint, "磁盘空间不足");
     EXPECT_EQ(readFileBytes(target(mountPoint)), kOldFile);
     // Once there is room again, the export goes through.
     fs::remove(mountPoint + "/filler");
@@ -171,7 +173,7 @@ TEST_F(ExportFaults, AFullDiskKeepsTheEarlierFile) {
 }
 
 TEST_F(ExportFaults, AFailureDoesNotStopTheNextExport) {
-    expectFailure(dir.path() + "/missing");
+    expectFailure(dir.path() + "/missing", "找不到路径");
     ui.messages.clear();
     ladder.exportDir = dir.path();
     Command19_Click(ladder);

@@ -121,7 +121,7 @@ TEST_F(ReplayTool, AnExportIntoAMissingFolderIsReportedAndTheRunGoesOn) {
     const ProcessOutcome r = runScript("click 22\nclick 13\nclick 19\nclick 17\n", {"--export-dir", missing});
     ASSERT_TRUE(r.exited);
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, std::string("message: 无法写入文件：") + missing + "/" + kExportFileName + "\n");
+    EXPECT_EQ(r.out, std::string("message: 无法写入文件：") + missing + "/" + kExportFileName + "（找不到路径）\n");
     EXPECT_FALSE(fs::exists(missing));
 }
 

@@ -25,7 +25,7 @@ const std::string kName = "生成的语句表.txt";
 TEST(ReplaceFile, CreatesTheFileWithExactlyTheBytesGiven) {
     TempFolder dir;
     const std::string bytes("a\r\n\0b\xFF", 6);
-    EXPECT_TRUE(replaceFile(dir / "out.txt", bytes));
+    EXPECT_EQ(replaceFile(dir / "out.txt", bytes), "");
     EXPECT_EQ(readBytes(dir / "out.txt"), bytes);
     EXPECT_EQ(dir.listing(), "out.txt;");
 }
@@ -34,7 +34,7 @@ TEST(ReplaceFile, ReplacesAnExistingFileAndKeepsItsPermissions) {
     TempFolder dir;
     writeBytes(dir / "out.txt", std::string(5000, 'x'));
     ASSERT_EQ(::chmod((dir / "out.txt").c_str(), 0640), 0);
-    EXPECT_TRUE(replaceFile(dir / "out.txt", "short"));
+    EXPECT_EQ(replaceFile(dir / "out.txt", "short"), "");
     EXPECT_EQ(readBytes(dir / "out.txt"), "short");
     struct stat st;
     ASSERT_EQ(::stat((dir / "out.txt").c_str(), &st), 0);
@@ -44,14 +44,14 @@ TEST(ReplaceFile, ReplacesAnExistingFileAndKeepsItsPermissions) {
 
 TEST(ReplaceFile, FailsWhenTheFolderDoesNotExist) {
     TempFolder dir;
-    EXPECT_FALSE(replaceFile(dir / "missing/out.txt", "x"));
+    EXPECT_NE(replaceFile(dir / "missing/out.txt", "x"), "");
     EXPECT_EQ(dir.listing(), "");
 }
 
 TEST(ReplaceFile, FailsWhenTheFolderIsAFile) {
     TempFolder dir;
     writeBytes(dir / "file", "keep");
-    EXPECT_FALSE(replaceFile(dir / "file/out.txt", "x"));
+    EXPECT_NE(replaceFile(dir / "file/out.txt", "x"), "");
     EXPECT_EQ(readBytes(dir / "file"), "keep");
 }
 
@@ -59,7 +59,7 @@ TEST(ReplaceFile, FailsWhenTheNameIsTakenByAFolderAndLeavesNoTemporaryFile) {
     TempFolder dir;
     std::filesystem::create_directory(dir / "out.txt");
     writeBytes(dir / "out.txt/inside", "keep");
-    EXPECT_FALSE(replaceFile(dir / "out.txt", "x"));
+    EXPECT_NE(replaceFile(dir / "out.txt", "x"), "");
     EXPECT_EQ(dir.listing(), "out.txt;");
     EXPECT_EQ(readBytes(dir / "out.txt/inside"), "keep");
 }
@@ -68,7 +68,7 @@ TEST(ReplaceFile, LeavesAFileMarkedReadOnlyAsItWas) {
     TempFolder dir;
     writeBytes(dir / "out.txt", "old");
     ASSERT_EQ(::chmod((dir / "out.txt").c_str(), 0444), 0);
-    EXPECT_FALSE(replaceFile(dir / "out.txt", "new"));
+    EXPECT_NE(replaceFile(dir / "out.txt", "new"), "");
     EXPECT_EQ(readBytes(dir / "out.txt"), "old");
     EXPECT_EQ(dir.listing(), "out.txt;");
 }
@@ -79,7 +79,7 @@ TEST(ReplaceFile, FailsInAFolderItMayNotWriteTo) {
     std::filesystem::create_directory(dir / "locked");
     writeBytes(dir / "locked/out.txt", "old");
     ASSERT_EQ(::chmod((dir / "locked").c_str(), 0555), 0);
-    EXPECT_FALSE(replaceFile(dir / "locked/out.txt", "new"));
+    EXPECT_NE(replaceFile(dir / "locked/out.txt", "new"), "");
     EXPECT_EQ(readBytes(dir / "locked/out.txt"), "old");
     ::chmod((dir / "locked").c_str(), 0755);
 }
@@ -110,7 +110,7 @@ TEST(ReplaceFile, AWriteThatRunsOutOfRoomLeavesTheOldFileWhole) {
     writeBytes(dir / "out.txt", "the previous list");
     {
         FileSizeLimit limit(4096);
-        EXPECT_FALSE(replaceFile(dir / "out.txt", std::string(100000, 'y')));
+        EXPECT_NE(replaceFile(dir / "out.txt", std::string(100000, 'y')), "");
     }
     EXPECT_EQ(readBytes(dir / "out.txt"), "the previous list");
     EXPECT_EQ(dir.listing(), "out.txt;");
@@ -175,7 +175,7 @@ TEST_F(Export, AFailureNamesTheFullPathAndChangesNothingElse) {
     const std::string enabled = l.palette.enabledString(), visible = l.palette.visibleString();
     Command19_Click(l);
     ASSERT_EQ(t.ui.messages.size(), 1u);
-    EXPECT_EQ(t.ui.messages[0].text, "无法写入文件：" + dir.path() + "/missing/" + kName);
+    EXPECT_EQ(t.ui.messages[0].text, "无法写入文件：" + dir.path() + "/missing/" + kName + "（找不到路径）");
     EXPECT_EQ(t.ui.messages[0].caption, "梯形图编辑器");
     EXPECT_EQ(l.Text1, "END\r\n");
     EXPECT_EQ(l.palette.enabledString(), enabled);
@@ -188,7 +188,8 @@ TEST_F(Export, AFolderInTheFilesPlaceIsAFailureToo) {
     l.Text1 = "END\r\n";
     Command19_Click(l);
     ASSERT_EQ(t.ui.messages.size(), 1u);
-    EXPECT_EQ(t.ui.messages[0].text, "无法写入文件：" + dir.path() + "/" + kName);
+    EXPECT_EQ(t.ui.messages[0].text,
+              "无法写入文件：" + dir.path() + "/" + kName + "（这个名字是一个文件夹，不是普通文件）");
     EXPECT_TRUE(std::filesystem::is_directory(dir / kName));
     EXPECT_EQ(dir.listing(), kName + ";");
     // The program goes on: a later export to a good folder works.
@@ -200,9 +201,11 @@ TEST_F(Export, AFolderInTheFilesPlaceIsAFailureToo) {
 
 TEST_F(Export, TextThatIsNotUtf8IsNotWritten) {
     writeBytes(dir / kName, "old");
-    l.Text1 = "LD  \xFF\xFE";
+    l.Text1 = "LD  X01\r\nLD  \xFF\xFE";
     Command19_Click(l);
-    EXPECT_EQ(t.ui.messages.size(), 1u);
+    ASSERT_EQ(t.ui.messages.size(), 1u);
+    EXPECT_EQ(t.ui.messages[0].text, "无法写入文件：" + dir.path() + "/" + kName +
+                                         "（第 2 行的字节 0xFF 不是有效的文字，无法用 GB18030 编码写入）");
     EXPECT_EQ(readBytes(dir / kName), "old");
 }
 

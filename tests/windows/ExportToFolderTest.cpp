@@ -17,6 +17,13 @@
 namespace lp::test {
 namespace {
 
+// "PREFIX（the system's reason）": the reason is the system's own words.
+void expectMessageWithReason(const std::string& text, const std::string& prefix) {
+    ASSERT_GT(text.size(), prefix.size() + 6) << text;
+    EXPECT_EQ(text.substr(0, prefix.size() + 3), prefix + "（") << text;
+    EXPECT_EQ(text.substr(text.size() - 3), "）") << text;
+}
+
 const std::string kName = "生成的语句表.txt";
 
 // The names in a folder, sorted, each followed by ';'.
@@ -43,7 +50,7 @@ protected:
 
     void expectFailureNaming(const std::string& path) {
         ASSERT_EQ(ui.messages.size(), 1u);
-        EXPECT_EQ(ui.messages[0].text, "无法写入文件：" + path);
+        expectMessageWithReason(ui.messages[0].text, "无法写入文件：" + path);
         EXPECT_EQ(ui.messages[0].caption, "梯形图编辑器");
         EXPECT_EQ(ladder.Text1, "LD  X01\r\nOUT 灯１\r\nEND\r\n");
     }
@@ -114,9 +121,10 @@ TEST_F(WindowsExport, AFileInUseIsKeptAsItWas) {
 
 TEST_F(WindowsExport, TextThatCannotBeWrittenKeepsTheEarlierFile) {
     writeBytes(dir / kName, "the earlier list");
-    ladder.Text1 = "LD  \xFF\xFE";
+    ladder.Text1 = "LD  X01\r\nLD  \xED\xA0\x80";  // a lone surrogate
     Command19_Click(ladder);
     ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "无法写入文件：" + (dir / kName) + "（第 2 行的字符 U+D800 无法用 GB18030 编码写入）");
     EXPECT_EQ(readBytes(dir / kName), "the earlier list");
     EXPECT_EQ(listing(dir.path()), kName + ";");
 }
@@ -140,15 +148,15 @@ TEST(WindowsExportPath, AMissingDriveDIsAFailureNamingThePath) {
     ladder.Text1 = "END\r\n";
     Command19_Click(ladder);
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "无法写入文件：D:\\" + kName);
+    expectMessageWithReason(ui.messages[0].text, "无法写入文件：D:\\" + kName);
 }
 
 TEST(WindowsReplaceFile, WritesExactlyTheBytesGiven) {
     PrefixFolder dir;
     const std::string bytes("a\r\n\0b\xFF\n", 7);
-    EXPECT_TRUE(replaceFile(dir / "out.txt", bytes));
+    EXPECT_EQ(replaceFile(dir / "out.txt", bytes), "");
     EXPECT_EQ(readBytes(dir / "out.txt"), bytes);
-    EXPECT_TRUE(replaceFile(dir / "out.txt", ""));
+    EXPECT_EQ(replaceFile(dir / "out.txt", ""), "");
     EXPECT_EQ(readBytes(dir / "out.txt"), "");
     EXPECT_EQ(listing(dir.path()), "out.txt;");
 }

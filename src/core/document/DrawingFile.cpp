@@ -1,5 +1,6 @@
 #include "document/DrawingFile.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -7,6 +8,7 @@
 #include "document/DrawingLimits.h"
 #include "document/DrawingReader.h"
 #include "document/DrawingWriter.h"
+#include "platform/SystemReason.h"
 #include "statement/AtomicFile.h"
 
 namespace lp {
@@ -43,7 +45,12 @@ DrawingLoad loadDrawingFile(const std::string& path) {
     const fs::path p = toPath(path);
     std::error_code ec;
     const fs::file_status status = fs::status(p, ec);
-    if (ec || !fs::exists(status)) {
+    if (ec && ec != std::errc::no_such_file_or_directory) {
+        // A loop of symbolic links, a folder that cannot be entered, ...
+        load.message = openRefused(path, systemReason(ec));
+        return load;
+    }
+    if (!fs::exists(status)) {
         load.message = openRefused(path, "文件不存在");
         return load;
     }
@@ -53,12 +60,17 @@ DrawingLoad loadDrawingFile(const std::string& path) {
     }
     const std::uintmax_t size = fs::file_size(p, ec);
     if (ec || size > kMaxDrawingFileBytes) {
-        load.message = openRefused(path, ec ? "无法读取文件" : "文件大于 8 MiB，不是本程序保存的图纸");
+        load.message = openRefused(path, ec ? "无法读取文件（" + systemReason(ec) + "）" : "文件大于 8 MiB，不是本程序保存的图纸");
         return load;
     }
     // Read in pieces and never more than one byte past the limit, in case
     // the file has grown since it was measured.
+    errno = 0;
     std::ifstream in(p, std::ios::binary);
+    if (!in.is_open()) {
+        load.message = openRefused(path, "无法读取文件（" + (errno ? lastSystemReason() : std::string("拒绝访问")) + "）");
+        return load;
+    }
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(size) + 1);
     char piece[64 * 1024];
@@ -84,15 +96,10 @@ std::string saveDrawingFile(const std::string& path, const DrawingState& drawing
     const std::string full = fullPath(path);
     if (drawing.Text1.size() > kMaxDrawingTextBytes || drawing.StatementList.size() > kMaxDrawingTextBytes)
         return "无法保存图纸“" + full + "”：语句表的文字超过了 2 MiB。";
-    // A file marked read-only is not replaced, whoever asks.
-    std::error_code ec;
-    const fs::file_status old = fs::status(toPath(path), ec);
-    if (!ec && fs::is_regular_file(old) && (old.permissions() & fs::perms::owner_write) == fs::perms::none)
-        return "无法保存图纸：" + full + "（文件是只读的）";
     const std::string bytes = writeDrawing(drawing);
     if (bytes.size() > kMaxDrawingFileBytes) return "无法保存图纸“" + full + "”：图纸文件会超过 8 MiB。";
-    if (!replaceFile(toUtf8(toPath(path)), bytes)) return "无法保存图纸：" + full;
-    return "";
+    const std::string why = replaceFile(toUtf8(toPath(path)), bytes);
+    return why.empty() ? why : "无法保存图纸：" + full + "（" + why + "）";
 }
 
 }  // namespace lp

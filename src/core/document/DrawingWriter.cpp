@@ -17,10 +17,20 @@ void number(std::string& out, const char* key, long value) {
 
 // A text as lines of its key, each holding a piece that ends after a line
 // break (or at the end of the text). An empty text has no line.
+// One entry per line of the text; a long text (a list box of many short
+// lines) joins its lines into entries of a few KiB, so that the file stays
+// within the size the reader accepts whatever the lines' lengths.
+constexpr std::size_t kLongText = 64 * 1024;
+constexpr std::size_t kJoinedEntryBytes = 4 * 1024;
+
 void textLines(std::string& out, const char* key, std::string_view text) {
+    const bool join = text.size() > kLongText;
     while (!text.empty()) {
-        const std::size_t nl = text.find('\n');
-        const std::size_t len = nl == std::string_view::npos ? text.size() : nl + 1;
+        std::size_t len = 0;
+        do {
+            const std::size_t nl = text.find('\n', len);
+            len = nl == std::string_view::npos ? text.size() : nl + 1;
+        } while (join && len < text.size() && len < kJoinedEntryBytes);
         out += key;
         out += ' ';
         appendQuoted(out, text.substr(0, len));
