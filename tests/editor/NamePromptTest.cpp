@@ -3,6 +3,7 @@
 #include "EditorFixture.h"
 #include "editor/Commands.h"
 #include "editor/HiddenCharacters.h"
+#include "editor/BlankCharacters.h"
 #include "editor/NamePrompt.h"
 
 namespace lp::test {
@@ -148,8 +149,16 @@ std::string utf8(char32_t c) {
 const char32_t kHidden[] = {0x09,   0x1B,   0x7F,   0x85,   0xAD,   0x61C,  0x200B, 0x200D, 0x200E,
                             0x200F, 0x202E, 0x2066, 0x2060, 0xFEFF, 0xFFF9, 0xE0001, 0x2028, 0x2029};
 // Visible characters kept as typed: letters, digits, full-width forms,
-// spaces (half-width, no-break, ideographic), CJK, a combining accent.
-const char32_t kVisible[] = {'X', '0', ' ', 0xA0, 0x3000, 0xFF38, 0xFF10, 0x8F93, 0x2502, 0x301, 0x1F600};
+// the ordinary space, CJK, a combining accent.
+const char32_t kVisible[] = {'X', '0', ' ', 0xFF38, 0xFF10, 0x8F93, 0x2502, 0x301, 0x1F600};
+// Drawn as nothing though neither controls nor format characters: the
+// Hangul fillers, the braille blank, the combining grapheme joiner, a
+// Khmer inherent vowel, a Mongolian free variation selector, variation
+// selectors.
+const char32_t kBlank[] = {0x3164, 0x115F, 0x1160, 0xFFA0, 0x2800, 0x34F, 0x17B4, 0x180B, 0xFE0F, 0xE0100};
+// Spaces other than the ordinary one: kept between two characters, refused
+// at either end, where they cannot be seen.
+const char32_t kOtherSpaces[] = {0xA0, 0x202F, 0x2002, 0x3000};
 
 TEST(DeviceNameCharacters, AHiddenCharacterAnywhereRefusesTheName) {
     for (char32_t c : kHidden) {
@@ -168,10 +177,29 @@ TEST(DeviceNameCharacters, AHiddenCharacterAnywhereRefusesTheName) {
     }
 }
 
+TEST(DeviceNameCharacters, ACharacterDrawnAsNothingRefusesTheName) {
+    for (char32_t c : kBlank) {
+        SCOPED_TRACE(static_cast<unsigned>(c));
+        const std::string b = utf8(c);
+        EXPECT_FALSE(isDeviceName(b + "01"));
+        EXPECT_FALSE(isDeviceName("X" + b + "1"));
+        EXPECT_FALSE(isDeviceName("X0" + b));
+        EXPECT_FALSE(isDeviceName(b + b + b));
+    }
+    for (char32_t c : kOtherSpaces) {
+        SCOPED_TRACE(static_cast<unsigned>(c));
+        const std::string sp = utf8(c);
+        EXPECT_TRUE(isDeviceName("X" + sp + "1"));
+        EXPECT_FALSE(isDeviceName(sp + "X1"));
+        EXPECT_FALSE(isDeviceName("X1" + sp));
+        EXPECT_FALSE(isDeviceName(sp + sp + sp));
+    }
+}
+
 TEST(DeviceNameCharacters, EveryCodePointIsJudgedByItsCategory) {
-    // Over the whole code space, the name prompt refuses a character exactly
-    // when its category is Cc, Cf, Zl or Zp: the decoder hands every code
-    // point to the category test unchanged.
+    // Over the whole code space, the name prompt refuses a character between
+    // two others exactly when its category is Cc, Cf, Zl or Zp or it is drawn
+    // as nothing: the decoder hands every code point to the tests unchanged.
     int refused = 0;
     for (char32_t c = 0; c <= 0x10FFFF; ++c) {
         if (c >= 0xD800 && c <= 0xDFFF) continue;
@@ -179,16 +207,17 @@ TEST(DeviceNameCharacters, EveryCodePointIsJudgedByItsCategory) {
         name += utf8(c);
         name += 'B';
         const bool kept = isDeviceName(name);
-        if (kept == isHiddenCharacter(c)) {
+        if (kept == (isHiddenCharacter(c) || isBlankMark(c))) {
             ADD_FAILURE() << "U+" << std::hex << static_cast<unsigned>(c);
             break;
         }
         refused += !kept;
     }
-    // 65 controls, 2 separators and the format characters (170 in Unicode
-    // 15; more as Unicode grows).
-    EXPECT_GE(refused, 65 + 2 + 150);
-    EXPECT_LT(refused, 65 + 2 + 400);
+    // 65 controls, 2 separators, the format characters (170 in Unicode 15;
+    // more as Unicode grows) and the 268 blank marks, 256 of them variation
+    // selectors.
+    EXPECT_GE(refused, 65 + 2 + 150 + 268);
+    EXPECT_LT(refused, 65 + 2 + 400 + 300);
 }
 
 TEST_F(NamePromptTest, HiddenCharactersAreAnsweredLikeAWrongLength) {

@@ -1,5 +1,6 @@
 #include "editor/NamePrompt.h"
 
+#include "editor/BlankCharacters.h"
 #include "editor/HiddenCharacters.h"
 #include "sheet/Ladder.h"
 
@@ -53,11 +54,14 @@ int codePointCount(std::string_view text) {
 bool isDeviceName(std::string_view text) {
     int count = 0;
     bool hidden = false;
+    char32_t first = 0;
+    char32_t last = 0;
     const bool wellFormed = forEachCodePoint(text, [&](char32_t c) {
-        ++count;
-        hidden = hidden || isHiddenCharacter(c);
+        if (count++ == 0) first = c;
+        last = c;
+        hidden = hidden || isHiddenCharacter(c) || isBlankMark(c);
     });
-    return wellFormed && count == 3 && !hidden;
+    return wellFormed && count == 3 && !hidden && !isOtherSpace(first) && !isOtherSpace(last);
 }
 
 void namePrompt(Ladder& ladder, const std::string& prompt) {

@@ -24,6 +24,10 @@ int codePointCount(std::string_view text);
 // control, format or line/paragraph separator character (see
 // isHiddenCharacter): a tab breaks the sheet's columns, and a bidirectional
 // override turns the rest of a list line around, on screen and in the file.
+// Nor is a name holding a character drawn as nothing (a Hangul filler, the
+// braille blank, a variation selector: see isBlankMark), or beginning or
+// ending with a space other than the ordinary one (see isOtherSpace): it
+// would look empty, or like another name.
 bool isDeviceName(std::string_view text);
 
 // Asks for a device name until the reply is a device name, answering
