@@ -79,9 +79,10 @@ TEST_F(DrawingSave, TheSavedFileOpensAsTheDrawing) {
 TEST_F(DrawingSave, TheCaptionNamesTheFileAndMarksUnsavedChanges) {
     EXPECT_EQ(document.caption(ladder), kProgramTitle);
     drawRung();
-    // Without a file the caption stays the program's title, as it always was.
+    // Without a file the caption is the program's title, marked while the
+    // drawing has something to lose.
     EXPECT_TRUE(document.hasUnsavedChanges(ladder));
-    EXPECT_EQ(document.caption(ladder), kProgramTitle);
+    EXPECT_EQ(document.caption(ladder), std::string(kProgramTitle) + " *");
     ASSERT_TRUE(saveDrawingTo(ladder, document, file("图纸.lad")));
     EXPECT_EQ(document.caption(ladder), std::string(kProgramTitle) + " - 图纸.lad");
     press(1, "X03");
@@ -90,9 +91,22 @@ TEST_F(DrawingSave, TheCaptionNamesTheFileAndMarksUnsavedChanges) {
     EXPECT_EQ(document.caption(ladder), std::string(kProgramTitle) + " - 图纸.lad");
     ladder.Text1 = "edited";
     EXPECT_TRUE(document.hasUnsavedChanges(ladder));
-    // An empty sheet has nothing to lose.
+    // 重新编辑 empties the sheet: it now differs from the file, and saving
+    // would lose the drawing the file holds.
+    press(12);
+    EXPECT_TRUE(document.hasUnsavedChanges(ladder));
+    EXPECT_EQ(document.caption(ladder), std::string(kProgramTitle) + " - 图纸.lad *");
+    // Opening the file again brings the drawing back and the mark goes.
+    ASSERT_TRUE(openDrawing(ladder, document, file("图纸.lad")));
+    EXPECT_EQ(document.caption(ladder), std::string(kProgramTitle) + " - 图纸.lad");
+}
+
+TEST_F(DrawingSave, AnUntitledSheetEmptiedAgainHasNothingToLose) {
+    drawRung();
+    EXPECT_EQ(document.caption(ladder), std::string(kProgramTitle) + " *");
     press(12);
     EXPECT_FALSE(document.hasUnsavedChanges(ladder));
+    EXPECT_EQ(document.caption(ladder), kProgramTitle);
 }
 
 TEST_F(DrawingSave, AMissingFolder) {

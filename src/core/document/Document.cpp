@@ -12,14 +12,16 @@ void Document::markSaved(const std::string& path, DrawingState drawing) {
 }
 
 bool Document::hasUnsavedChanges(const Ladder& ladder) const {
-    if (sheetIsEmpty(ladder.sheet)) return false;
-    return !saved_ || !sameDrawing(ladder, *saved_);
+    // An untitled drawing has something to lose once the sheet holds a
+    // drawing; a drawing from a file whenever it differs from the file, an
+    // emptied sheet (重新编辑) included.
+    if (!saved_) return !sheetIsEmpty(ladder.sheet);
+    return !sameDrawing(ladder, *saved_);
 }
 
 std::string Document::caption(const Ladder& ladder) const {
     std::string text = kProgramTitle;
-    if (!hasFile()) return text;
-    text += " - " + fileNameOf(path_);
+    if (hasFile()) text += " - " + fileNameOf(path_);
     if (hasUnsavedChanges(ladder)) text += kUnsavedMark;
     return text;
 }

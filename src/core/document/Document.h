@@ -18,12 +18,13 @@ public:
     // The drawing now is what `path` holds.
     void markSaved(const std::string& path, DrawingState drawing);
 
-    // Changes since the last save or open, on a sheet that is not empty.
-    // Before any save or open every drawing on the sheet counts as changed.
+    // Changes since the last save or open: anything that differs from the
+    // file, an emptied sheet included. Before any save or open every drawing
+    // on the sheet counts as changed, an empty sheet as nothing to lose.
     bool hasUnsavedChanges(const Ladder& ladder) const;
 
-    // The window's caption: the program's title alone until the drawing has
-    // a file; then "title - name.lad", with " *" while changes are unsaved.
+    // The window's caption: the program's title, then " - name.lad" once the
+    // drawing has a file, then " *" while changes are unsaved.
     std::string caption(const Ladder& ladder) const;
 
 private:

@@ -6,7 +6,7 @@ namespace lp {
 inline constexpr const char* kDrawingFilter = "梯形图 (*.lad)";
 inline constexpr const char* kDrawingSuffix = "lad";
 inline constexpr const char* kOpenDrawingTitle = "打开图纸";
-inline constexpr const char* kSaveDrawingTitle = "保存图纸";
+inline constexpr const char* kSaveDrawingTitle = "图纸另存为";
 // Asked by either exit button, and by closing the window, while the drawing
 // has changes not yet saved.
 inline constexpr const char* kSaveChangesQuestion = "图纸已修改，是否保存？";
