@@ -2,20 +2,40 @@
 
 #include <memory>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 #include "app/BoxTexts.h"
 #include "document/DrawingTexts.h"
 
 namespace lp {
+
+namespace {
+
+// A message box is as wide as its text and buttons; a window manager cuts
+// a caption wider than that. Room for the caption, its icon and the frame's
+// buttons keeps it whole.
+void fitCaption(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    const int width = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(box.windowTitle()) +
+                      QFontMetrics(box.font()).height() * 8;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
+}  // namespace
 
 void showMessageBox(QWidget* parent, const QString& text, const QString& caption) {
     QMessageBox box(parent);
@@ -26,6 +46,7 @@ void showMessageBox(QWidget* parent, const QString& text, const QString& caption
     QPushButton* ok = box.addButton(QString::fromUtf8(kOkText), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
+    fitCaption(box);
     box.exec();
 }
 
@@ -53,6 +74,7 @@ SaveChoice askSaveChangesBox(QWidget* parent, const QString& text, const QString
     QPushButton* cancel = box.addButton(QString::fromUtf8(kAnswerCancel), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
+    fitCaption(box);
     box.exec();
     if (box.clickedButton() == save) return SaveChoice::Save;
     if (box.clickedButton() == dontSave) return SaveChoice::DontSave;

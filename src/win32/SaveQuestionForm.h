@@ -8,6 +8,8 @@
 namespace lp::win {
 
 inline constexpr TwipsRect kSaveQuestionClient{0, 0, 4560, 1380};
+// Where the system's question icon (32 × 32 at 96 dpi) is painted.
+inline constexpr TwipsRect kQuestionIcon{240, 240, 480, 480};
 
 // Question, Save, DontSave, Cancel.
 std::span<const ControlSpec> saveQuestionControls();

@@ -3,8 +3,10 @@
 #include <vector>
 
 #include "ControlWindows.h"
+#include "Geometry.h"
 #include "SaveQuestionForm.h"
 #include "WideText.h"
+#include "app/Twips.h"
 
 namespace lp::win {
 
@@ -54,6 +56,16 @@ LRESULT SaveQuestionWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         finish(UserInterface::SaveAnswer::Cancel);
         return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = ::BeginPaint(hwnd(), &paint);
+        const int dpi = dpiOf(hwnd());
+        const int size = twipsToPixels(kQuestionIcon.width, dpi);
+        ::DrawIconEx(dc, twipsToPixels(kQuestionIcon.left, dpi), twipsToPixels(kQuestionIcon.top, dpi),
+                     ::LoadIconW(nullptr, IDI_QUESTION), size, size, 0, nullptr, DI_NORMAL);
+        ::EndPaint(hwnd(), &paint);
+        return 0;
+    }
     default:
         return byDefault(message, wParam, lParam);
     }
