@@ -83,7 +83,7 @@ TEST_F(DrawingSave, TheCaptionNamesTheFileAndMarksUnsavedChanges) {
     // drawing has something to lose.
     EXPECT_TRUE(document.hasUnsavedChanges(ladder));
     EXPECT_EQ(document.caption(ladder), std::string(kProgramTitle) + " *");
-    ASSERT_TRUE(saveDrawingTo(ladder, document, file("图纸.lad")));
+    ASSERT_TRUE(saveDrawingTo(ladder, document, file("图纸.lad"))) << (ui.messages.empty() ? "" : ui.messages.back().text);
     EXPECT_EQ(document.caption(ladder), std::string(kProgramTitle) + " - 图纸.lad");
     press(1, "X03");
     EXPECT_EQ(document.caption(ladder), std::string(kProgramTitle) + " - 图纸.lad *");
