@@ -82,7 +82,7 @@ void AboutDialog::paintEvent(QPaintEvent* event) {
     for (const LineSpec& line : aboutLines()) {
         const int y = twipsToPixels(line.top) + line.pixelsDown;
         painter.setPen(QColor(line.grey, line.grey, line.grey));
-        painter.drawLine(twipsToPixels(line.from), y, twipsToPixels(line.to), y);
+        painter.drawLine(twipsToPixels(line.from), y, aboutLineEnd(line, kStandardDpi, width()), y);
     }
 }
 

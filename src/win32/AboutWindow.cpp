@@ -44,12 +44,14 @@ void AboutWindow::cmdSysInfo_Click() { StartSysInfo(ui_); }
 void AboutWindow::paintLines() {
     PAINTSTRUCT ps;
     HDC dc = ::BeginPaint(hwnd(), &ps);
+    RECT client{};
+    ::GetClientRect(hwnd(), &client);
     for (const LineSpec& line : aboutLines()) {
         HPEN pen = ::CreatePen(PS_SOLID, 1, RGB(line.grey, line.grey, line.grey));
         HGDIOBJ old = ::SelectObject(dc, pen);
         const int y = twipsToPixels(line.top, dpi()) + line.pixelsDown;
         ::MoveToEx(dc, twipsToPixels(line.from, dpi()), y, nullptr);
-        ::LineTo(dc, twipsToPixels(line.to, dpi()) + 1, y);
+        ::LineTo(dc, aboutLineEnd(line, dpi(), client.right) + 1, y);
         ::SelectObject(dc, old);
         ::DeleteObject(pen);
     }

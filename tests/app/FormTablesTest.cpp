@@ -10,6 +10,7 @@
 #include "app/AboutForm.h"
 #include "app/LoginForm.h"
 #include "app/MainForm.h"
+#include "app/Twips.h"
 
 namespace lp {
 namespace {
@@ -76,6 +77,26 @@ TEST(FormTables, ButtonsByNumber) {
         ASSERT_NE(b.font.face, nullptr);
     }
     EXPECT_EQ(findControl(mainFormControls(), "Command23"), nullptr);
+}
+
+}  // namespace
+}  // namespace lp
+
+namespace lp {
+namespace {
+
+// The etched separator runs to the dialog's right edge however wide the
+// dialog was made to hold its controls, and starts where the table says.
+TEST(AboutSeparator, RunsToTheRightEdgeOfTheDialog) {
+    for (const int dpi : {96, 120, 144}) {
+        const int stated = twipsToPixels(kAboutClient.width, dpi);
+        for (const int width : {stated, stated + 7, stated + 40}) {
+            for (const LineSpec& line : aboutLines()) {
+                EXPECT_EQ(aboutLineEnd(line, dpi, width), width);
+                EXPECT_LT(twipsToPixels(line.from, dpi), width / 10);
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/BoxTexts.h"
+#include "app/Twips.h"
 #include "app/LicenceNotice.h"
 #include "sheet/UserInterface.h"
 
@@ -42,5 +43,10 @@ const std::array kLines{
 
 std::span<const ControlSpec> aboutControls() { return kControls; }
 std::span<const LineSpec> aboutLines() { return kLines; }
+
+int aboutLineEnd(const LineSpec& line, int dpi, int clientWidth) {
+    if (line.to >= kAboutClient.width) return clientWidth;
+    return twipsToPixels(line.to, dpi);
+}
 
 }  // namespace lp

@@ -27,4 +27,10 @@ struct LineSpec {
 // Member 1 (grey) first, then member 0 (white) a pixel below it.
 std::span<const LineSpec> aboutLines();
 
+// Where a separator line ends, in pixels, in a client area `clientWidth`
+// pixels wide. Both lines end past the stated client width: they run across
+// the whole dialog, to its right edge, however wide the dialog was made to
+// hold its controls.
+int aboutLineEnd(const LineSpec& line, int dpi, int clientWidth);
+
 }  // namespace lp
