@@ -105,7 +105,7 @@ private slots:
         Window t;
         QCOMPARE(t.w.windowTitle(), QStringLiteral("梯形图编辑器"));
         t.drawRung();
-        QCOMPARE(t.w.windowTitle(), QStringLiteral("梯形图编辑器"));
+        QCOMPARE(t.w.windowTitle(), QStringLiteral("梯形图编辑器 *"));
         // Save with no file asks for one.
         t.paths << t.file("一.lad");
         t.w.menuAction(MenuCommand::SaveDrawing)->trigger();
@@ -146,7 +146,7 @@ private slots:
         QCOMPARE(t.log.messages.size(), std::size_t{1});
         QVERIFY(t.log.messages[0].text.contains(QStringLiteral("第 1 行")));
         QCOMPARE(t.w.ladder().picture, picture);
-        QCOMPARE(t.w.windowTitle(), QStringLiteral("梯形图编辑器"));
+        QCOMPARE(t.w.windowTitle(), QStringLiteral("梯形图编辑器 *"));
     }
 
     void noQuestionWhenNothingChanged() {
@@ -267,10 +267,10 @@ private slots:
             QVERIFY(dialog);
             QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("梯形图 (*.lad)")});
             QCOMPARE(dialog->defaultSuffix(), QStringLiteral("lad"));
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("保存图纸"));
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("图纸另存为"));
             dialog->reject();
         });
-        QCOMPARE(w.userInterface().askSavePath("保存图纸", ""), std::string());
+        QCOMPARE(w.userInterface().askSavePath("图纸另存为", ""), std::string());
     }
 
     void aDrawingOnTheCommandLineOpensAfterTheLogin() {
