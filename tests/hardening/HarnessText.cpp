@@ -1,5 +1,7 @@
 #include "hardening/HarnessText.h"
 
+#include "editor/BlankCharacters.h"
+
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
 
@@ -156,6 +158,22 @@ const std::vector<std::string>& hostileListTexts() {
         std::string(5000, 'x') + "\n" + std::string(3, '\n'),
     };
     return texts;
+}
+
+bool looksBlank(std::string_view text) {
+    std::vector<char32_t> points;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        const int n = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+        char32_t c = n == 1 ? b : n == 2 ? (b & 0x1F) : n == 3 ? (b & 0x0F) : (b & 0x07);
+        for (int k = 1; k < n && i + static_cast<std::size_t>(k) < text.size(); ++k)
+            c = (c << 6) | (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3F);
+        points.push_back(c);
+        i += static_cast<std::size_t>(n);
+    }
+    for (char32_t c : points)
+        if (lp::isBlankMark(c)) return true;
+    return !points.empty() && (lp::isOtherSpace(points.front()) || lp::isOtherSpace(points.back()));
 }
 
 }  // namespace lp::hardening

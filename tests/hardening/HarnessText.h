@@ -18,9 +18,15 @@ int countCodePoints(std::string_view text);
 // Cf, Zl or Zp (read with ICU's own UTF-8 decoding).
 bool hasHiddenCharacter(std::string_view text);
 
+// Whether the text holds a character drawn as nothing (a filler or an
+// invisible mark), or starts or ends with a space other than the ordinary one.
+bool looksBlank(std::string_view text);
+
 // True for a reply the name prompt must accept: three characters, none of
-// them a control, format or separator character.
-inline bool isAcceptableName(std::string_view text) { return countCodePoints(text) == 3 && !hasHiddenCharacter(text); }
+// them a control, format or separator character, none drawn as nothing.
+inline bool isAcceptableName(std::string_view text) {
+    return countCodePoints(text) == 3 && !hasHiddenCharacter(text) && !looksBlank(text);
+}
 
 // Appends the UTF-8 form of a Unicode scalar value (surrogates and values
 // above U+10FFFF become U+FFFD).
