@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/UserInterface.h"
+#include "app/UserInterface.h"
 
 namespace lp {
 class Ladder;

@@ -11,9 +11,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "sheet/UserInterface.h"
-#include "simulation/DeviceTableTexts.h"
-#include "simulation/PowerColours.h"
+#include "app/UserInterface.h"
+#include "texts/DeviceTableTexts.h"
+#include "texts/PowerColours.h"
 #include "simulation/Simulation.h"
 
 namespace lp {

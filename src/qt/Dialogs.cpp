@@ -17,7 +17,7 @@
 #include <QSpacerItem>
 
 #include "app/BoxTexts.h"
-#include "document/DrawingTexts.h"
+#include "texts/DrawingTexts.h"
 
 namespace lp {
 

@@ -3,7 +3,7 @@
 #include <QStringView>
 #include <vector>
 
-#include "sheet/DisplayColumns.h"
+#include "texts/DisplayColumns.h"
 
 namespace lp {
 

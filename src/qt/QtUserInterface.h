@@ -6,7 +6,7 @@
 #include <string>
 
 #include "Dialogs.h"
-#include "sheet/UserInterface.h"
+#include "app/UserInterface.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #include "SheetView.h"
 
-#include "simulation/PowerColours.h"
+#include "texts/PowerColours.h"
 
 #include <QFontMetricsF>
 #include <QMouseEvent>

@@ -6,9 +6,9 @@
 #include "Fonts.h"
 #include "Geometry.h"
 #include "WideText.h"
-#include "sheet/UserInterface.h"
-#include "simulation/DeviceTableTexts.h"
-#include "simulation/PowerColours.h"
+#include "app/UserInterface.h"
+#include "texts/DeviceTableTexts.h"
+#include "texts/PowerColours.h"
 // windows.h makes OUT an empty word; the list's mnemonic needs it.
 #undef OUT
 #include "simulation/Simulation.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "WideText.h"
-#include "document/DrawingTexts.h"
+#include "texts/DrawingTexts.h"
 
 namespace lp::win {
 

@@ -18,7 +18,7 @@
 #include "app/MainForm.h"
 #include "app/RunMenu.h"
 #include "document/DocumentCommands.h"
-#include "sheet/DisplayColumns.h"
+#include "texts/DisplayColumns.h"
 #include "simulation/SimulationMarks.h"
 #include "statement/Convert.h"
 #include "statement/ListCheckCommand.h"

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "document/DrawingTexts.h"
+#include "texts/DrawingTexts.h"
 
 namespace lp::win {
 

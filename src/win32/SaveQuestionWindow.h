@@ -5,7 +5,7 @@
 #include <string>
 
 #include "ModalBox.h"
-#include "sheet/UserInterface.h"
+#include "app/UserInterface.h"
 
 namespace lp::win {
 

@@ -5,10 +5,10 @@
 
 #include "Fonts.h"
 #include "WideText.h"
-#include "sheet/DisplayColumns.h"
+#include "texts/DisplayColumns.h"
 #include "sheet/SheetScroll.h"
 #include "simulation/CellPower.h"
-#include "simulation/PowerColours.h"
+#include "texts/PowerColours.h"
 
 namespace lp::win {
 

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "sheet/UserInterface.h"
+#include "app/UserInterface.h"
 
 namespace lp::win {
 

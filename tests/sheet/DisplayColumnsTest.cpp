@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "sheet/DisplayColumns.h"
+#include "texts/DisplayColumns.h"
 
 namespace lp {
 namespace {

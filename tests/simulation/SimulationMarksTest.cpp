@@ -7,7 +7,7 @@
 
 #include "RandomLadders.h"
 #include "circuit/ListFaultText.h"
-#include "sheet/DisplayColumns.h"
+#include "texts/DisplayColumns.h"
 #include "simulation/CellPower.h"
 #include "simulation/Simulation.h"
 #include "simulation/SimulationMarks.h"

@@ -3,17 +3,12 @@
 #include <exception>
 #include <optional>
 
-#include "ReplayUserInterface.h"
+#include "ReplayView.h"
 #include "SimulationDump.h"
 #include "StateDump.h"
 #include "Utf8.h"
-#include "app/ButtonTips.h"
-#include "app/Buttons.h"
+#include "app/MainController.h"
 #include "statement/ListCheckCommand.h"
-#include "document/DocumentCommands.h"
-#include "document/Document.h"
-#include "sheet/Ladder.h"
-#include "simulation/SimulationSession.h"
 
 namespace lp {
 
@@ -81,7 +76,7 @@ std::string unescapeText(const std::string& arg) {
 }
 
 // "sim start|set NAME V|scan [N]|step|reset|stop".
-void simCommand(const std::string& arg, Ladder& ladder, SimulationSession& session, std::ostream& out) {
+void simCommand(const std::string& arg, MainController& controller, std::ostream& out) {
     const std::size_t space = arg.find(' ');
     const std::string what = arg.substr(0, space);
     const std::string rest = space == std::string::npos ? std::string() : arg.substr(space + 1);
@@ -90,10 +85,7 @@ void simCommand(const std::string& arg, Ladder& ladder, SimulationSession& sessi
     if (!known) throw LineError{"sim needs start, set, scan, step, reset or stop"};
     if (what == "start") {
         if (!rest.empty() || space != std::string::npos) throw LineError{"sim start takes no argument"};
-        if (const auto refusal = session.start(ladder))
-            out << "sim: refused: " << *refusal << '\n';
-        else
-            out << "sim: started\n";
+        if (controller.startSimulation()) out << "sim: started\n";
         return;
     }
     long scans = 1;
@@ -111,37 +103,30 @@ void simCommand(const std::string& arg, Ladder& ladder, SimulationSession& sessi
     } else if (space != std::string::npos) {
         throw LineError{"sim " + what + " takes no argument"};
     }
-    if (!session.running()) {
+    if (!controller.simulating()) {
         out << "sim: not running\n";
         return;
     }
-    Simulation& sim = session.simulation();
     if (what == "set") {
-        if (!sim.setInput(name, on)) out << "sim: " << name << " is not an input\n";
+        if (!controller.setInput(name, on)) out << "sim: " << name << " is not an input\n";
     } else if (what == "scan") {
-        sim.scan(scans);
+        controller.scan(scans);
     } else if (what == "step") {
-        sim.step();
+        controller.stepOnce();
     } else if (what == "reset") {
-        sim.reset();
+        controller.resetSimulation();
     } else {
-        session.stop();
+        controller.stopSimulation();
     }
 }
 
 }  // namespace
 
 int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const ReplayOptions& options) {
-    ReplayUserInterface ui(out);
-    Ladder ladder(ui);
-    SimulationSession session;
-    ladder.exportDir = options.exportDir;
-    ladder.Form_Load();
-    ladder.Form_Activate();
-    Document document;
-    // Scripts that never touch a drawing file leave without the question,
-    // as they always did.
-    bool usesFiles = false;
+    ReplayView view(out);
+    MainController controller(view);
+    controller.setExportDir(options.exportDir);
+    controller.load();
 
     std::string line;
     long lineNo = 0;
@@ -165,57 +150,51 @@ int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const 
             if (verb == "click") {
                 const auto n = parseButton(arg);
                 if (!hasArg || !n) throw LineError{"click needs a button number from 1 to 22"};
-                switch (pressButton(ladder, session, *n)) {
-                case ClickResult::Ignored: out << "ignored: click " << *n << '\n'; break;
-                case ClickResult::Done: break;
-                case ClickResult::Exit:
-                    if (usesFiles && !mayLeave(ladder, document)) break;
-                    out << "exit\n";
+                const ClickResult result = controller.click(*n);
+                if (result == ClickResult::Ignored) out << "ignored: click " << *n << '\n';
+                if (result == ClickResult::NotBuilt) throw LineError{"not built yet"};
+                if (view.exited()) {
                     out.flush();
                     return 0;
-                case ClickResult::NotBuilt: throw LineError{"not built yet"};
                 }
             } else if (verb == "tip") {
                 const auto n = parseButton(arg);
                 if (!hasArg || !n) throw LineError{"tip needs a button number from 1 to 22"};
-                out << "tip: " << *n << ' ' << buttonTip(ladder, *n) << '\n';
+                out << "tip: " << *n << ' ' << controller.buttonTip(*n) << '\n';
             } else if (verb == "answer") {
-                ui.queueReply(arg);
+                view.queueReply(arg);
             } else if (verb == "text") {
                 const std::string text = unescapeText(arg);
-                session.stop();
-                ladder.Text1 = text;
+                controller.text1Edited(text);
             } else if (verb == "save" || verb == "open") {
                 if (!hasArg || arg.empty()) throw LineError{verb + " needs the path of a drawing file"};
                 if (!options.drawingFiles) throw LineError{"save and open are off in this run"};
-                usesFiles = true;
+                view.useFiles();
                 if (verb == "save")
-                    saveDrawingTo(ladder, document, arg);
-                else {
-                    session.stop();  // the picture must never show another drawing's state
-                    openDrawing(ladder, document, arg);
-                }
+                    controller.saveTo(arg);
+                else
+                    controller.openFile(arg);
             } else if (verb == "leave") {
-                usesFiles = true;
+                view.useFiles();
                 if (arg == "保存")
-                    ui.queueLeaveAnswer(UserInterface::SaveAnswer::Save);
+                    view.queueLeaveAnswer(UserInterface::SaveAnswer::Save);
                 else if (arg == "不保存")
-                    ui.queueLeaveAnswer(UserInterface::SaveAnswer::DontSave);
+                    view.queueLeaveAnswer(UserInterface::SaveAnswer::DontSave);
                 else if (arg == "取消")
-                    ui.queueLeaveAnswer(UserInterface::SaveAnswer::Cancel);
+                    view.queueLeaveAnswer(UserInterface::SaveAnswer::Cancel);
                 else
                     throw LineError{"leave needs 保存, 不保存 or 取消"};
             } else if (verb == "dump") {
                 if (hasArg) throw LineError{"dump takes no argument"};
-                std::string dump = stateDump(ladder);
-                if (session.running()) dump.insert(dump.size() - 4, simulationSection(session));
+                std::string dump = stateDump(controller.ladder());
+                if (controller.simulating()) dump.insert(dump.size() - 4, simulationSection(controller.simulation()));
                 out << dump;
             } else if (verb == "check") {
                 if (hasArg) throw LineError{"check takes no argument"};
-                out << checkLine(checkText1(ladder));
+                out << checkLine(checkText1(controller.ladder()));
             } else if (verb == "sim") {
                 if (!hasArg) throw LineError{"sim needs start, set, scan, step, reset or stop"};
-                simCommand(arg, ladder, session, out);
+                simCommand(arg, controller, out);
             } else {
                 throw LineError{"unknown command \"" + verb + "\""};
             }

@@ -5,7 +5,7 @@
 #include "app/BoxTexts.h"
 #include "app/Twips.h"
 #include "app/LicenceNotice.h"
-#include "sheet/UserInterface.h"
+#include "app/UserInterface.h"
 
 #ifndef LADDERPAD_VERSION
 #define LADDERPAD_VERSION "0.1"

@@ -3,7 +3,7 @@
 // program through the registry and start it.
 #include "app/Platform.h"
 #include "app/Registry.h"
-#include "sheet/UserInterface.h"
+#include "app/UserInterface.h"
 
 namespace lp {
 

@@ -2,7 +2,7 @@
 
 #include "document/Document.h"
 #include "document/DrawingFile.h"
-#include "document/DrawingTexts.h"
+#include "texts/DrawingTexts.h"
 #include "sheet/Ladder.h"
 
 namespace lp {

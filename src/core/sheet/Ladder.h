@@ -8,7 +8,7 @@
 #include "sheet/EditState.h"
 #include "sheet/Palette.h"
 #include "sheet/Sheet.h"
-#include "sheet/UserInterface.h"
+#include "app/UserInterface.h"
 
 namespace lp {
 

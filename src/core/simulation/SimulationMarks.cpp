@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "sheet/DisplayColumns.h"
+#include "texts/DisplayColumns.h"
 #include "sheet/Ladder.h"
 #include "simulation/CellPower.h"
 

@@ -1,4 +1,4 @@
-#include "simulation/DeviceTableTexts.h"
+#include "texts/DeviceTableTexts.h"
 
 namespace lp {
 

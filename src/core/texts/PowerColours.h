@@ -9,6 +9,7 @@ namespace lp {
 
 struct Rgb {
     uint8_t red, green, blue;
+    bool operator==(const Rgb&) const = default;
 };
 
 inline constexpr Rgb kEnergizedColour{0, 150, 0};

@@ -1,4 +1,4 @@
-#include "sheet/DisplayColumns.h"
+#include "texts/DisplayColumns.h"
 
 #include <utility>
 

@@ -1,0 +1,443 @@
+#include "app/MainController.h"
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "app/ButtonTips.h"
+#include "app/MainView.h"
+#include "app/RunMenu.h"
+#include "document/Document.h"
+#include "document/DocumentCommands.h"
+#include "sheet/Ladder.h"
+#include "simulation/MarkShapes.h"
+#include "simulation/SimulationSession.h"
+#include "statement/ListCheckCommand.h"
+#include "texts/DeviceTableTexts.h"
+#include "texts/DisplayColumns.h"
+
+namespace lp {
+
+namespace {
+
+// The ladder's boxes are the view's, with the palette shown first, so that
+// the window behind a modal box shows the state the command has reached.
+class ViewBoxes : public UserInterface {
+public:
+    ViewBoxes(MainView& view, std::function<void()> beforeModal)
+        : view_(view), beforeModal_(std::move(beforeModal)) {}
+
+    std::string inputBox(const std::string& prompt, const std::string& title) override {
+        beforeModal_();
+        return view_.inputBox(prompt, title);
+    }
+    void messageBox(const std::string& text, const std::string& caption) override {
+        beforeModal_();
+        view_.messageBox(text, caption);
+    }
+    SaveAnswer askSaveChanges(const std::string& text, const std::string& caption) override {
+        beforeModal_();
+        return view_.askSaveChanges(text, caption);
+    }
+    std::string askOpenPath(const std::string& title, const std::string& folder) override {
+        beforeModal_();
+        return view_.askOpenPath(title, folder);
+    }
+    std::string askSavePath(const std::string& title, const std::string& suggested) override {
+        beforeModal_();
+        return view_.askSavePath(title, suggested);
+    }
+
+private:
+    MainView& view_;
+    std::function<void()> beforeModal_;
+};
+
+struct ButtonShown {
+    bool known = false, enabled = false, visible = false;
+};
+
+bool isFileCommand(MenuCommand command) {
+    return command == MenuCommand::OpenDrawing || command == MenuCommand::SaveDrawing ||
+           command == MenuCommand::SaveDrawingAs;
+}
+
+}  // namespace
+
+struct MainController::State {
+    explicit State(MainView& v) : view(v), boxes(v, [this] { showPalette(); }), ladder(boxes) {}
+
+    MainView& view;
+    ViewBoxes boxes;
+    Ladder ladder;
+    Document document;
+    SimulationSession simulation;
+    bool loaded = false;   // Form_Load and Form_Activate have run
+    bool running = false;  // a command is running (its modal box may be open)
+
+    // What the view was last told.
+    std::array<ButtonShown, 23> buttons{};  // [1..22]
+    std::vector<std::pair<MenuCommand, bool>> menus;
+    std::optional<std::string> caption;
+    std::string text1;
+    std::vector<MarkShape> marks;
+    std::size_t selectedLine = 0;
+    bool tableShown = false;
+    std::optional<DeviceTableModel> table;
+    bool timerOn = false;
+
+    void showPalette() {
+        for (int n = 1; n < static_cast<int>(buttons.size()); ++n) {
+            ButtonShown& shown = buttons[static_cast<std::size_t>(n)];
+            const bool enabled = ladder.palette.enabled(n), visible = ladder.palette.visible(n);
+            if (shown.known && shown.enabled == enabled && shown.visible == visible) continue;
+            shown = {true, enabled, visible};
+            view.setButton(n, enabled, visible);
+        }
+    }
+
+    void showText1() {
+        if (ladder.Text1 == text1) return;
+        text1 = ladder.Text1;
+        view.setText1(text1);
+    }
+
+    void showSheet() {
+        std::string before;
+        for (int col = kFirstCol; col < ladder.state.CurCol && col <= kLastCol; ++col)
+            before += ladder.sheet.cell(ladder.state.CurRow, col);
+        view.showSheet(ladder.picture, ladder.state.CurRow, displayColumns(before));
+    }
+
+    // Each item is enabled while its command can act.
+    void showMenus() {
+        for (const MenuSpec& menu : menuBar()) {
+            for (const MenuItemSpec& item : menu.items) {
+                const bool enabled =
+                    isFileCommand(item.command) || runCommandCanAct(item.command, ladder, simulation);
+                auto shown = std::find_if(menus.begin(), menus.end(), [&](const auto& m) { return m.first == item.command; });
+                if (shown == menus.end()) {
+                    menus.emplace_back(item.command, enabled);
+                } else if (shown->second != enabled) {
+                    shown->second = enabled;
+                } else {
+                    continue;
+                }
+                view.setMenuEnabled(item.command, enabled);
+            }
+        }
+    }
+
+    void showCaption() {
+        std::string now = document.caption(ladder);
+        if (caption == now) return;
+        caption = now;
+        view.setCaption(*caption);
+    }
+
+    // The palette, Text1, the sheet, the menus and the caption as the core has them.
+    void showCoreState() {
+        showPalette();
+        showText1();
+        showSheet();
+        showMenus();
+        showCaption();
+    }
+
+    void setMarks(std::vector<MarkShape> next) {
+        if (next == marks) return;
+        const std::vector<int> lines = changedMarkLines(marks, next);
+        marks = std::move(next);
+        view.showMarks(marks, lines);
+    }
+
+    void selectLine(std::size_t line) {
+        if (line == selectedLine) return;
+        selectedLine = line;
+        view.selectText1Line(line);
+    }
+
+    DeviceTableModel tableModel() {
+        Simulation& sim = simulation.simulation();
+        DeviceTableModel model;
+        model.title = std::string(kDeviceTableTitlePrefix) + kProgramTitle;
+        const std::vector<std::string>& wrongCoils = sim.differs();
+        for (int d = 0; d < sim.deviceCount(); ++d) {
+            DeviceRow row;
+            row.name = sim.deviceNames()[static_cast<std::size_t>(d)];
+            row.input = sim.isInput(d);
+            row.on = sim.value(d);
+            row.differs = !row.input && std::binary_search(wrongCoils.begin(), wrongCoils.end(), row.name);
+            row.text = row.input ? inputSwitchText(row.name, row.on) : lampText(row.name, row.on, row.differs);
+            row.colour = row.differs ? kDiffersColour : row.on ? kLampOnColour : kLampOffColour;
+            model.rows.push_back(std::move(row));
+        }
+        model.counter = scanCounterText(sim.scans());
+        model.stack = stackText(sim.stack(), sim.lastStepLine());
+        model.playing = simulation.playing;
+        model.runPause = simulation.playing ? kPauseText : kRunText;
+        model.periodMs = simulation.periodMs;
+        model.stepsEnabled = !simulation.playing;
+        return model;
+    }
+
+    // The sheet, the device table and Text1's step line as the simulation stands.
+    void showSimulation() {
+        Simulation& sim = simulation.simulation();
+        setMarks(markShapes(cellMarks(ladder, sim.cells())));
+        DeviceTableModel model = tableModel();
+        if (!tableShown) {
+            tableShown = true;
+            table = model;
+            view.showDeviceTable(model, true);
+        } else if (table != model) {
+            table = model;
+            view.showDeviceTable(model, false);
+        }
+        selectLine(sim.lastStepLine());
+        showMenus();
+    }
+
+    void stopTimer() {
+        if (!timerOn) return;
+        timerOn = false;
+        view.stopTimer();
+    }
+
+    // The picture never shows a simulation of another drawing or list.
+    void endSimulation() {
+        simulation.stop();
+        simulation.playing = false;
+        stopTimer();
+        if (tableShown) {
+            tableShown = false;
+            table.reset();
+            view.hideDeviceTable();
+        }
+        setMarks({});
+        selectLine(0);
+    }
+
+    bool startSimulation() {
+        endSimulation();
+        if (const auto refusal = simulation.start(ladder)) {
+            running = true;
+            showPalette();
+            view.simulationRefused(*refusal);
+            running = false;
+            return false;
+        }
+        showSimulation();
+        return true;
+    }
+
+    // With changes not yet saved, asks whether to save them first.
+    bool mayLeave() {
+        if (running) return false;
+        running = true;
+        const bool leave = lp::mayLeave(ladder, document);
+        running = false;
+        showCoreState();
+        return leave;
+    }
+};
+
+MainController::MainController(MainView& view) : s_(std::make_unique<State>(view)) {}
+
+MainController::~MainController() = default;
+
+void MainController::setExportDir(const std::string& folder) { s_->ladder.exportDir = folder; }
+
+void MainController::showAll() {
+    State& s = *s_;
+    s.buttons = {};
+    s.menus.clear();
+    s.caption.reset();
+    s.view.setText1(s.text1 = s.ladder.Text1);
+    s.showCoreState();
+}
+
+void MainController::load() {
+    if (s_->loaded) return;  // later activations leave the sheet alone
+    s_->loaded = true;
+    s_->ladder.Form_Load();
+    s_->ladder.Form_Activate();
+    s_->showCoreState();
+}
+
+ClickResult MainController::click(int n) {
+    State& s = *s_;
+    if (s.running || !s.loaded) return ClickResult::Ignored;
+    s.running = true;
+    // A button that acts ends a running simulation first.
+    const bool simulating = s.simulation.running();
+    const ClickResult result = pressButton(s.ladder, s.simulation, n);
+    if (simulating && !s.simulation.running()) s.endSimulation();
+    s.running = false;
+    s.showCoreState();
+    if (result == ClickResult::Exit && s.mayLeave()) view().showAbout();
+    return result;
+}
+
+void MainController::menuCommand(MenuCommand command) {
+    State& s = *s_;
+    if (s.running || !s.loaded) return;  // a command's modal box is open, or the sheet is not there yet
+    if (!isFileCommand(command) && !runCommandCanAct(command, s.ladder, s.simulation)) return;
+    switch (command) {
+    case MenuCommand::OpenDrawing:
+        s.endSimulation();
+        s.running = true;
+        openDrawingAsked(s.ladder, s.document);
+        break;
+    case MenuCommand::SaveDrawing:
+        s.running = true;
+        saveDrawing(s.ladder, s.document);
+        break;
+    case MenuCommand::SaveDrawingAs:
+        s.running = true;
+        saveDrawingAs(s.ladder, s.document);
+        break;
+    case MenuCommand::CheckList:
+        s.running = true;
+        checkListCommand(s.ladder);
+        break;
+    case MenuCommand::StartSimulation: s.startSimulation(); break;
+    case MenuCommand::StepSimulation: stepOnce(); break;
+    case MenuCommand::StopSimulation: s.endSimulation(); break;
+    }
+    s.running = false;
+    s.showCoreState();
+}
+
+void MainController::text1Edited(const std::string& text) {
+    State& s = *s_;
+    // An edit of Text1 ends a running simulation, decides what the 运行 menu
+    // can do, and moves the caption's mark as the user types.
+    s.text1 = text;
+    s.ladder.Text1 = text;
+    if (s.simulation.running()) s.endSimulation();
+    s.showMenus();
+    if (!s.running && s.document.hasFile()) s.showCaption();
+}
+
+void MainController::sheetPressed(int line, int column) {
+    State& s = *s_;
+    if (!s.simulation.running()) return;
+    const int row = line + 1;
+    const int col = cellAtDisplayColumn(s.ladder, row, column);
+    if (col < 0) return;
+    Simulation& sim = s.simulation.simulation();
+    if (!sim.toggleInput(sim.contactDeviceAt(row, col))) return;
+    s.showSimulation();
+}
+
+void MainController::timerTick() {
+    if (!s_->simulation.running()) return;
+    s_->simulation.simulation().scan();
+    s_->showSimulation();
+}
+
+bool MainController::closeRequested() {
+    if (!s_->mayLeave()) return false;
+    s_->endSimulation();
+    view().endProgram();
+    return true;
+}
+
+bool MainController::openFile(const std::string& path) {
+    State& s = *s_;
+    if (s.running || !s.loaded) return false;
+    s.endSimulation();
+    s.running = true;
+    const bool opened = openDrawing(s.ladder, s.document, path);
+    s.running = false;
+    s.showCoreState();
+    return opened;
+}
+
+bool MainController::saveTo(const std::string& path) {
+    State& s = *s_;
+    if (s.running || !s.loaded) return false;
+    s.running = true;
+    const bool saved = saveDrawingTo(s.ladder, s.document, path);
+    s.running = false;
+    s.showCoreState();
+    return saved;
+}
+
+void MainController::toggleInput(int device) {
+    if (!s_->simulation.running()) return;
+    s_->simulation.simulation().toggleInput(device);
+    s_->showSimulation();
+}
+
+void MainController::setPlaying(bool playing) {
+    State& s = *s_;
+    if (!s.simulation.running()) return;
+    s.simulation.playing = playing;
+    if (playing) {
+        s.timerOn = true;
+        view().startTimer(s.simulation.periodMs);
+    } else {
+        s.stopTimer();
+    }
+    s.showSimulation();
+}
+
+void MainController::setPeriod(int ms) {
+    s_->simulation.periodMs = ms;
+    if (s_->timerOn) view().startTimer(ms);
+}
+
+void MainController::scanOnce() { scan(1); }
+
+void MainController::scan(long count) {
+    if (!s_->simulation.running()) return;
+    s_->simulation.simulation().scan(count);
+    s_->showSimulation();
+}
+
+void MainController::stepOnce() {
+    State& s = *s_;
+    if (!s.simulation.running() && !s.startSimulation()) return;
+    s.stopTimer();
+    s.simulation.playing = false;
+    s.simulation.simulation().step();
+    s.showSimulation();
+}
+
+void MainController::resetSimulation() {
+    if (!s_->simulation.running()) return;
+    s_->simulation.simulation().reset();
+    s_->showSimulation();
+}
+
+void MainController::stopSimulation() {
+    s_->endSimulation();
+    s_->showMenus();
+}
+
+bool MainController::startSimulation() { return s_->startSimulation(); }
+
+bool MainController::setInput(const std::string& name, bool on) {
+    if (!s_->simulation.running() || !s_->simulation.simulation().setInput(name, on)) return false;
+    s_->showSimulation();
+    return true;
+}
+
+std::string MainController::buttonTip(int n) const { return lp::buttonTip(s_->ladder, n); }
+
+bool MainController::simulating() const { return s_->simulation.running(); }
+
+bool MainController::busy() const { return s_->running; }
+
+Ladder& MainController::ladder() { return s_->ladder; }
+
+const Document& MainController::document() const { return s_->document; }
+
+SimulationSession& MainController::simulation() { return s_->simulation; }
+
+MainView& MainController::view() { return s_->view; }
+
+}  // namespace lp

@@ -1,0 +1,91 @@
+#pragma once
+// The main window's one command flow. The controller owns the drawing, its
+// document and the simulation; every act of the user reaches the core
+// through it, and after each act it tells its view what changed. The Qt
+// windows, the Windows windows and the replay tool are views of it.
+#include <cstddef>
+#include <memory>
+#include <string>
+
+#include "app/Buttons.h"
+#include "app/Menus.h"
+
+namespace lp {
+
+class Document;
+class Ladder;
+class MainView;
+class SimulationSession;
+
+class MainController {
+public:
+    explicit MainController(MainView& view);
+    ~MainController();
+    MainController(const MainController&) = delete;
+    MainController& operator=(const MainController&) = delete;
+
+    // The folder the export writes into (empty: the system's default).
+    void setExportDir(const std::string& folder);
+
+    // -- Acts of the user --------------------------------------------------
+    // Tells the view everything as it stands (once its controls are made).
+    void showAll();
+    // The window is first shown: Form_Load and Form_Activate, once.
+    void load();
+    // A click on CommandN (1..22). An exit button asks before leaving
+    // unsaved changes, then shows the about box.
+    ClickResult click(int n);
+    // A command of the menu bar; ignored while it cannot act.
+    void menuCommand(MenuCommand command);
+    // The user changed Text1's text (lines ended by CR LF).
+    void text1Edited(const std::string& text);
+    // A press on the sheet: printed line `line` (from 0), display column
+    // `column`; a running simulation switches an input's contact there.
+    void sheetPressed(int line, int column);
+    // A tick of the continuous run's timer.
+    void timerTick();
+    // The window is asked to close: true (and the view told to end the
+    // program) once leaving is agreed.
+    bool closeRequested();
+    // Opens a drawing file as 打开图纸 does once its file is chosen (the
+    // program's command line). True when it was opened.
+    bool openFile(const std::string& path);
+    // Saves to `path` with no dialog. True when it was saved.
+    bool saveTo(const std::string& path);
+
+    // The device table's controls.
+    void toggleInput(int device);
+    void setPlaying(bool playing);
+    void setPeriod(int ms);
+    void scanOnce();
+    void stepOnce();
+    void resetSimulation();
+    void stopSimulation();
+
+    // Starts a simulation on Text1 whatever the menu allows (a running one
+    // is ended first). False when it did not start; the view was told why.
+    bool startSimulation();
+    // Runs `count` scans of a running simulation, then shows the result.
+    void scan(long count);
+    // Switches an input by name; false when the drawing has no such input.
+    bool setInput(const std::string& name, bool on);
+
+    // -- What the view may ask ---------------------------------------------
+    // The tooltip of CommandN ("" for none).
+    std::string buttonTip(int n) const;
+    bool simulating() const;
+    // A command is running (its modal box may be open): acts wait.
+    bool busy() const;
+
+    Ladder& ladder();
+    const Document& document() const;
+    SimulationSession& simulation();
+
+private:
+    MainView& view();
+
+    struct State;
+    std::unique_ptr<State> s_;
+};
+
+}  // namespace lp

@@ -1,0 +1,58 @@
+#pragma once
+// What a front end implements for the main window, and nothing more: it
+// draws what the controller tells it, asks the user when the controller
+// asks, and forwards every act of the user to the controller.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "app/DeviceTableModel.h"
+#include "app/Menus.h"
+#include "app/SheetPaint.h"
+#include "app/UserInterface.h"
+
+namespace lp {
+
+// The boxes of UserInterface (the name prompt, messages, the save question,
+// the file dialogs) are the view's modal boxes.
+class MainView : public UserInterface {
+public:
+    // Picture1: the lines Fresh printed (UTF-8), and the cell being drawn,
+    // which the view keeps in sight: graphics row `cursorRow` (1-based) at
+    // display column `cursorColumn`.
+    virtual void showSheet(const std::vector<std::string>& lines, int cursorRow, int cursorColumn) = 0;
+    // The marks of a running simulation over the printed lines, in painting
+    // order (empty: the sheet plain again), and the lines whose marks changed
+    // since the last call, which are all that need painting again.
+    virtual void showMarks(const std::vector<MarkShape>& marks, const std::vector<int>& changedLines) = 0;
+
+    // CommandN (1..22).
+    virtual void setButton(int n, bool enabled, bool visible) = 0;
+    // Text1's whole text, lines ended by CR LF as the core keeps them.
+    virtual void setText1(const std::string& text) = 0;
+    // Highlights line `line` of Text1 (1-based) and scrolls to it; 0: none.
+    virtual void selectText1Line(std::size_t line) = 0;
+    virtual void setCaption(const std::string& caption) = 0;
+    virtual void setMenuEnabled(MenuCommand command, bool enabled) = 0;
+
+    // The device table beside the main window: a new simulation's rows
+    // (shown: the table is opened), then the same rows with new values.
+    virtual void showDeviceTable(const DeviceTableModel& table, bool opened) = 0;
+    virtual void hideDeviceTable() = 0;
+
+    // The timer of the continuous run: a timer tick every `ms` milliseconds.
+    virtual void startTimer(int ms) = 0;
+    virtual void stopTimer() = 0;
+
+    // An exit button, once leaving is agreed: the about box instead of the
+    // main window.
+    virtual void showAbout() = 0;
+    // Closing the window, once leaving is agreed.
+    virtual void endProgram() = 0;
+
+    // A simulation that cannot start on Text1 says why; a window shows it
+    // as a message.
+    virtual void simulationRefused(const std::string& why) { messageBox(why, kProgramTitle); }
+};
+
+}  // namespace lp
