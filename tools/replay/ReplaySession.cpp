@@ -56,6 +56,32 @@ std::optional<int> parseButton(const std::string& arg) {
     return n;
 }
 
+struct RenameArgs {
+    int row, col;
+    bool all;
+};
+
+// "ROW COL" or "ROW COL all": a cell of the sheet, numbers of up to 3 digits.
+std::optional<RenameArgs> parseRename(const std::string& arg) {
+    RenameArgs args{0, 0, false};
+    std::size_t at = 0;
+    for (int* number : {&args.row, &args.col}) {
+        const std::size_t end = arg.find(' ', at);
+        const std::string digits = arg.substr(at, end == std::string::npos ? std::string::npos : end - at);
+        if (digits.empty() || digits.size() > 3 || digits.find_first_not_of("0123456789") != std::string::npos)
+            return std::nullopt;
+        *number = std::stoi(digits);
+        if (end == std::string::npos) {
+            if (number == &args.row) return std::nullopt;
+            return args;
+        }
+        at = end + 1;
+    }
+    if (arg.substr(at) != "all") return std::nullopt;
+    args.all = true;
+    return args;
+}
+
 std::string unescapeText(const std::string& arg) {
     std::string text;
     for (std::size_t i = 0; i < arg.size(); ++i) {
@@ -157,6 +183,17 @@ int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const 
                     out.flush();
                     return 0;
                 }
+            } else if (verb == "undo" || verb == "redo") {
+                if (hasArg) throw LineError{verb + " takes no argument"};
+                if (!(verb == "undo" ? controller.undo() : controller.redo())) out << "ignored: " << verb << '\n';
+            } else if (verb == "rename") {
+                const auto cell = parseRename(arg);
+                if (!hasArg || !cell) throw LineError{"rename needs a row, a column and optionally all"};
+                if (!controller.renameAt(cell->row, cell->col, cell->all)) out << "ignored: rename " << arg << '\n';
+            } else if (verb == "new") {
+                if (hasArg) throw LineError{"new takes no argument"};
+                view.useFiles();
+                controller.newDrawing();
             } else if (verb == "tip") {
                 const auto n = parseButton(arg);
                 if (!hasArg || !n) throw LineError{"tip needs a button number from 1 to 22"};

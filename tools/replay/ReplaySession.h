@@ -11,6 +11,12 @@
 //   leave ANSWER queue 保存, 不保存 or 取消 as the next answer to the
 //                question an exit button asks before unsaved changes are
 //                left; asked only in scripts that use save, open or leave
+//   undo, redo   撤销 and 重做 ("ignored: undo" when there is nothing to undo)
+//   rename ROW COL [all]
+//                rename the device whose name stands at the name-row cell
+//                (ROW, COL), taking the new name from the queued answer;
+//                with all, every element of that name
+//   new          新建图纸 (asks the question before leaving as open does)
 //   dump         print the state block
 #include <istream>
 #include <ostream>

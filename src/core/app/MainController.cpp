@@ -10,6 +10,8 @@
 #include "app/RunMenu.h"
 #include "document/Document.h"
 #include "document/DocumentCommands.h"
+#include "editor/RenameDevice.h"
+#include "history/History.h"
 #include "sheet/Ladder.h"
 #include "simulation/MarkShapes.h"
 #include "simulation/SimulationSession.h"
@@ -32,9 +34,17 @@ public:
         beforeModal_();
         return view_.inputBox(prompt, title);
     }
+    std::string inputBoxWithText(const std::string& prompt, const std::string& title, const std::string& text) override {
+        beforeModal_();
+        return view_.inputBoxWithText(prompt, title, text);
+    }
     void messageBox(const std::string& text, const std::string& caption) override {
         beforeModal_();
         view_.messageBox(text, caption);
+    }
+    bool askYesNo(const std::string& text, const std::string& caption) override {
+        beforeModal_();
+        return view_.askYesNo(text, caption);
     }
     SaveAnswer askSaveChanges(const std::string& text, const std::string& caption) override {
         beforeModal_();
@@ -58,10 +68,29 @@ struct ButtonShown {
     bool known = false, enabled = false, visible = false;
 };
 
-bool isFileCommand(MenuCommand command) {
-    return command == MenuCommand::OpenDrawing || command == MenuCommand::SaveDrawing ||
-           command == MenuCommand::SaveDrawingAs;
+bool isRunCommand(MenuCommand command) {
+    return command == MenuCommand::CheckList || command == MenuCommand::StartSimulation ||
+           command == MenuCommand::StepSimulation || command == MenuCommand::StopSimulation;
 }
+
+// The name of a button's act in the 编辑 menu ("撤销 放置触点").
+std::string actName(int n) {
+    switch (n) {
+    case 1: case 2: case 3: case 4: case 5: case 6: case 7: case 8: return "放置触点";
+    case 9: case 21: return "放置线圈";
+    case 10: return "后退一步";
+    case 11: return "回车换行";
+    case 12: return "重新编辑";
+    case 13: return "转换";
+    case 15: case 16: return "放置连线";
+    case 18: return "空位键";
+    case 22: return "放置 END";
+    default: return "编辑";
+    }
+}
+
+constexpr const char* kUndoCaption = "撤销(&U)";
+constexpr const char* kRedoCaption = "重做(&R)";
 
 }  // namespace
 
@@ -73,12 +102,14 @@ struct MainController::State {
     Ladder ladder;
     Document document;
     SimulationSession simulation;
+    History history;
     bool loaded = false;   // Form_Load and Form_Activate have run
     bool running = false;  // a command is running (its modal box may be open)
 
     // What the view was last told.
     std::array<ButtonShown, 23> buttons{};  // [1..22]
     std::vector<std::pair<MenuCommand, bool>> menus;
+    std::string undoCaption = kUndoCaption, redoCaption = kRedoCaption;
     std::optional<std::string> caption;
     std::string text1;
     std::vector<MarkShape> marks;
@@ -110,12 +141,30 @@ struct MainController::State {
         view.showSheet(ladder.picture, ladder.state.CurRow, displayColumns(before));
     }
 
+    bool canAct(MenuCommand command) const {
+        if (isRunCommand(command)) return runCommandCanAct(command, ladder, simulation);
+        switch (command) {
+        case MenuCommand::Undo: return history.canUndo();
+        case MenuCommand::Redo: return history.canRedo();
+        // While the export row shows, the list shown is the drawing's.
+        case MenuCommand::RenameDevice: return !ladder.palette.visible(19);
+        default: return true;
+        }
+    }
+
+    void showEditCaptions() {
+        const std::string undo = history.canUndo() ? "撤销 " + history.undoName() + "(&U)" : kUndoCaption;
+        const std::string redo = history.canRedo() ? "重做 " + history.redoName() + "(&R)" : kRedoCaption;
+        if (undo != undoCaption) view.setMenuText(MenuCommand::Undo, undoCaption = undo);
+        if (redo != redoCaption) view.setMenuText(MenuCommand::Redo, redoCaption = redo);
+    }
+
     // Each item is enabled while its command can act.
     void showMenus() {
+        showEditCaptions();
         for (const MenuSpec& menu : menuBar()) {
             for (const MenuItemSpec& item : menu.items) {
-                const bool enabled =
-                    isFileCommand(item.command) || runCommandCanAct(item.command, ladder, simulation);
+                const bool enabled = canAct(item.command);
                 auto shown = std::find_if(menus.begin(), menus.end(), [&](const auto& m) { return m.first == item.command; });
                 if (shown == menus.end()) {
                     menus.emplace_back(item.command, enabled);
@@ -232,6 +281,32 @@ struct MainController::State {
         return true;
     }
 
+    // An act on the drawing outside the palette: the simulation ends first,
+    // the act is one step of the history.
+    bool recordAct(const std::string& name, const std::function<bool()>& act) {
+        const LadderBefore before = LadderBefore::of(ladder);
+        if (!act()) return false;
+        endSimulation();
+        if (auto change = LadderChange::between(before, ladder)) history.record(name, std::move(*change));
+        return true;
+    }
+
+    bool rename(NameCell cell, std::optional<bool> all) {
+        return recordAct(kRenameTitle, [&] { return renameDevice(ladder, cell, all); });
+    }
+
+    // 重命名器件 from the menu: the element at the cursor's rung, else the
+    // last name placed, else the first name on the sheet.
+    void renameAsked() {
+        std::optional<NameCell> cell;
+        for (int row = kFirstRow; row <= kLastRow && !cell; row += 2)
+            for (int col = kFirstCol; col <= kLastCol && !cell; ++col)
+                if (ladder.sheet.cell(row, col) == ladder.state.DeviceName) cell = nameCellNear(ladder, row, col);
+        for (int row = kFirstRow; row <= kLastRow && !cell; row += 2)
+            for (int col = kFirstCol; col <= kLastCol && !cell; ++col) cell = nameCellNear(ladder, row, col);
+        if (cell) rename(*cell, std::nullopt);
+    }
+
     // With changes not yet saved, asks whether to save them first.
     bool mayLeave() {
         if (running) return false;
@@ -272,7 +347,11 @@ ClickResult MainController::click(int n) {
     s.running = true;
     // A button that acts ends a running simulation first.
     const bool simulating = s.simulation.running();
+    const LadderBefore before = LadderBefore::of(s.ladder);
     const ClickResult result = pressButton(s.ladder, s.simulation, n);
+    if (result == ClickResult::Done) {
+        if (auto change = LadderChange::between(before, s.ladder)) s.history.record(actName(n), std::move(*change));
+    }
     if (simulating && !s.simulation.running()) s.endSimulation();
     s.running = false;
     s.showCoreState();
@@ -283,12 +362,19 @@ ClickResult MainController::click(int n) {
 void MainController::menuCommand(MenuCommand command) {
     State& s = *s_;
     if (s.running || !s.loaded) return;  // a command's modal box is open, or the sheet is not there yet
-    if (!isFileCommand(command) && !runCommandCanAct(command, s.ladder, s.simulation)) return;
+    if (!s.canAct(command)) return;
     switch (command) {
+    case MenuCommand::NewDrawing: newDrawing(); return;
     case MenuCommand::OpenDrawing:
         s.endSimulation();
         s.running = true;
-        openDrawingAsked(s.ladder, s.document);
+        if (openDrawingAsked(s.ladder, s.document)) s.history.clear();
+        break;
+    case MenuCommand::Undo: undo(); return;
+    case MenuCommand::Redo: redo(); return;
+    case MenuCommand::RenameDevice:
+        s.running = true;
+        s.renameAsked();
         break;
     case MenuCommand::SaveDrawing:
         s.running = true;
@@ -351,6 +437,7 @@ bool MainController::openFile(const std::string& path) {
     s.endSimulation();
     s.running = true;
     const bool opened = openDrawing(s.ladder, s.document, path);
+    if (opened) s.history.clear();
     s.running = false;
     s.showCoreState();
     return opened;
@@ -419,6 +506,61 @@ void MainController::stopSimulation() {
 }
 
 bool MainController::startSimulation() { return s_->startSimulation(); }
+
+bool MainController::undo() {
+    State& s = *s_;
+    if (s.running || !s.loaded || !s.history.canUndo()) return false;
+    s.endSimulation();
+    s.history.undo(s.ladder);
+    s.showCoreState();
+    return true;
+}
+
+bool MainController::redo() {
+    State& s = *s_;
+    if (s.running || !s.loaded || !s.history.canRedo()) return false;
+    s.endSimulation();
+    s.history.redo(s.ladder);
+    s.showCoreState();
+    return true;
+}
+
+bool MainController::renameAt(int row, int col, std::optional<bool> all) {
+    State& s = *s_;
+    if (s.running || !s.loaded || !s.canAct(MenuCommand::RenameDevice)) return false;
+    const std::optional<NameCell> cell = nameCellNear(s.ladder, row, col);
+    if (!cell) return false;
+    s.running = true;
+    const bool renamed = s.rename(*cell, all);
+    s.running = false;
+    s.showCoreState();
+    return renamed;
+}
+
+void MainController::sheetDoubleClicked(int line, int column) {
+    State& s = *s_;
+    const int row = line + 1;
+    const int col = cellAtDisplayColumn(s.ladder, row, column);
+    if (col >= 0) renameAt(row, col, std::nullopt);
+}
+
+bool MainController::newDrawing() {
+    State& s = *s_;
+    if (s.running || !s.loaded) return false;
+    s.endSimulation();
+    s.running = true;
+    const bool leave = lp::mayLeave(s.ladder, s.document);
+    s.running = false;
+    if (leave) {
+        s.ladder.Text1.clear();
+        s.ladder.Form_Load();
+        s.ladder.Form_Activate();
+        s.document = Document();
+        s.history.clear();
+    }
+    s.showCoreState();
+    return leave;
+}
 
 bool MainController::setInput(const std::string& name, bool on) {
     if (!s_->simulation.running() || !s_->simulation.simulation().setInput(name, on)) return false;

@@ -5,6 +5,7 @@
 // windows, the Windows windows and the replay tool are views of it.
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/Buttons.h"
@@ -52,6 +53,20 @@ public:
     bool openFile(const std::string& path);
     // Saves to `path` with no dialog. True when it was saved.
     bool saveTo(const std::string& path);
+
+    // 撤销 and 重做: false when there was nothing to undo or redo.
+    bool undo();
+    bool redo();
+    // Renames the device whose name stands at or near (row, col) of the
+    // sheet, asking for the new name; `all` as the user chose, or asked
+    // when not given. True when a name changed.
+    bool renameAt(int row, int col, std::optional<bool> all);
+    // A double click on the sheet (printed line, display column): renames
+    // the device there.
+    void sheetDoubleClicked(int line, int column);
+    // 新建图纸: asks before leaving unsaved changes, then the window is as
+    // right after the login. False when the user stayed.
+    bool newDrawing();
 
     // The device table's controls.
     void toggleInput(int device);

@@ -34,6 +34,8 @@ public:
     virtual void selectText1Line(std::size_t line) = 0;
     virtual void setCaption(const std::string& caption) = 0;
     virtual void setMenuEnabled(MenuCommand command, bool enabled) = 0;
+    // A menu item's caption, with its "&" mnemonic ("撤销 放置触点(&U)").
+    virtual void setMenuText(MenuCommand command, const std::string& caption) { (void)command, (void)caption; }
 
     // The device table beside the main window: a new simulation's rows
     // (shown: the table is opened), then the same rows with new values.

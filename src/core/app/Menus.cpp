@@ -10,9 +10,16 @@ constexpr Shortcut ctrl(char letter, bool shift = false) { return {true, shift, 
 constexpr Shortcut key(int function, bool shift = false) { return {false, shift, 0, function}; }
 
 constexpr std::array kFileItems{
+    MenuItemSpec{MenuCommand::NewDrawing, "新建图纸(&N)", ctrl('N')},
     MenuItemSpec{MenuCommand::OpenDrawing, "打开图纸(&O)...", ctrl('O')},
     MenuItemSpec{MenuCommand::SaveDrawing, "保存图纸(&S)", ctrl('S')},
     MenuItemSpec{MenuCommand::SaveDrawingAs, "图纸另存为(&A)...", ctrl('S', true)},
+};
+
+constexpr std::array kEditItems{
+    MenuItemSpec{MenuCommand::Undo, "撤销(&U)", ctrl('Z')},
+    MenuItemSpec{MenuCommand::Redo, "重做(&R)", ctrl('Y'), ctrl('Z', true)},
+    MenuItemSpec{MenuCommand::RenameDevice, "重命名器件(&M)...", key(2)},
 };
 
 constexpr std::array kRunItems{
@@ -24,6 +31,7 @@ constexpr std::array kRunItems{
 
 const std::array kMenus{
     MenuSpec{"文件(&F)", kFileItems},
+    MenuSpec{"编辑(&E)", kEditItems},
     MenuSpec{"运行(&R)", kRunItems},
 };
 

@@ -8,6 +8,7 @@
 namespace lp {
 
 enum class MenuCommand {
+    NewDrawing,
     OpenDrawing,
     SaveDrawing,
     SaveDrawingAs,
@@ -15,6 +16,9 @@ enum class MenuCommand {
     StartSimulation,
     StepSimulation,
     StopSimulation,
+    Undo,
+    Redo,
+    RenameDevice,
 };
 
 // A key that runs a menu command without opening its menu. Exactly one of
@@ -30,6 +34,7 @@ struct MenuItemSpec {
     MenuCommand command;
     const char* caption;  // UTF-8, with its "&" mnemonic and any "..."
     Shortcut shortcut;
+    Shortcut alternative{};  // a second key for the same command, if any
 };
 
 struct MenuSpec {

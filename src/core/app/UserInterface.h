@@ -11,8 +11,21 @@ public:
     virtual ~UserInterface() = default;
     // Modal text input with an empty default; returns "" on cancel.
     virtual std::string inputBox(const std::string& prompt, const std::string& title) = 0;
+    // The same with `text` in the box to begin with; a front end without it
+    // asks with an empty box.
+    virtual std::string inputBoxWithText(const std::string& prompt, const std::string& title, const std::string& text) {
+        (void)text;
+        return inputBox(prompt, title);
+    }
     // Modal message with an OK button only.
     virtual void messageBox(const std::string& text, const std::string& caption) = 0;
+
+    // Modal question with the buttons 是 and 否; true for 是. A front end
+    // without it answers 否.
+    virtual bool askYesNo(const std::string& text, const std::string& caption) {
+        (void)text, (void)caption;
+        return false;
+    }
 
     enum class SaveAnswer { Save, DontSave, Cancel };
     // Modal question with the buttons 保存, 不保存 and 取消. A front end
