@@ -552,6 +552,10 @@ bool MainController::newDrawing() {
     const bool leave = lp::mayLeave(s.ladder, s.document);
     s.running = false;
     if (leave) {
+        // As the window is made: the controls' first states, then Form_Load.
+        s.ladder.palette = Palette();
+        s.ladder.state = EditState();
+        s.ladder.scan = ScanState();
         s.ladder.Text1.clear();
         s.ladder.Form_Load();
         s.ladder.Form_Activate();
