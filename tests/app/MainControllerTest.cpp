@@ -26,6 +26,7 @@ public:
     std::string openPath;
     DeviceTableModel table;
     std::vector<MarkShape> marks;
+    std::vector<std::string> recent;
 
     std::string inputBox(const std::string& prompt, const std::string&) override {
         note("prompt " + prompt);
@@ -57,6 +58,9 @@ public:
     void setText1(const std::string& text) override { note("text1 " + text); }
     void selectText1Line(std::size_t line) override { note("select " + std::to_string(line)); }
     void setCaption(const std::string& caption) override { note("caption " + caption); }
+    void setMenuText(MenuCommand command, const std::string& caption) override {
+        note("menu " + std::to_string(static_cast<int>(command)) + " " + caption);
+    }
     void setMenuEnabled(MenuCommand command, bool enabled) override {
         note("menu " + std::to_string(static_cast<int>(command)) + (enabled ? " on" : " off"));
     }
@@ -65,6 +69,7 @@ public:
         note(opened ? "table opened" : "table updated");
     }
     void hideDeviceTable() override { note("table hidden"); }
+    void setRecentDrawings(const std::vector<std::string>& captions) override { recent = captions; }
     void startTimer(int ms) override { note("timer " + std::to_string(ms)); }
     void stopTimer() override { note("timer stopped"); }
     void showAbout() override { note("about"); }
@@ -114,6 +119,23 @@ TEST_F(MainControllerTest, ConvertShowsListThenSheetThenPaletteWithoutRepeats) {
     // shows the sheet again.
     EXPECT_EQ(controller.click(13), ClickResult::Ignored);  // disabled after 转换
     EXPECT_EQ(view.take(), std::vector<std::string>{"sheet 4 lines, row 4"});
+}
+
+TEST_F(MainControllerTest, UndoOfConvertBringsBackTheEditingRowAndConvertActsAgain) {
+    const std::string undoItem = "menu " + std::to_string(static_cast<int>(MenuCommand::Undo));
+    drawAndConvert();
+    EXPECT_TRUE(view.was(undoItem + " 撤销 转换(&U)"));
+    const std::string list = controller.ladder().Text1;
+    controller.menuCommand(MenuCommand::Undo);
+    EXPECT_TRUE(view.was(undoItem + " 撤销 放置 END(&U)"));
+    EXPECT_EQ(controller.ladder().Text1, "");
+    EXPECT_EQ(controller.click(13), ClickResult::Done);
+    EXPECT_EQ(controller.ladder().Text1, list);
+    // Undoing everything greys the item and gives it back its plain caption.
+    while (controller.undo()) {
+    }
+    EXPECT_TRUE(view.was(undoItem + " off"));
+    EXPECT_TRUE(view.was(undoItem + " 撤销(&U)"));
 }
 
 TEST_F(MainControllerTest, NamePromptSeesThePaletteOfTheCommandSoFar) {
@@ -217,6 +239,36 @@ TEST_F(MainControllerTest, ExitAndCloseAskBeforeLeavingUnsavedChanges) {
     view.saveAnswers = {UserInterface::SaveAnswer::DontSave};
     EXPECT_TRUE(controller.closeRequested());
     EXPECT_TRUE(view.was("end"));
+}
+
+TEST_F(MainControllerTest, RecentDrawingsAreKeptNewestFirstAndAMissingOneIsDropped) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+        ("ladderpad-recent-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    std::filesystem::create_directories(folder);
+    const std::string list = (folder / "recent").string();
+    controller.useRecentDrawings(list);
+    drawAndConvert();
+    ASSERT_TRUE(controller.saveTo((folder / "a.lad").string()));
+    ASSERT_TRUE(controller.saveTo((folder / "b.lad").string()));
+    ASSERT_TRUE(controller.saveTo((folder / "a.lad").string()));
+    ASSERT_EQ(view.recent.size(), 2u);
+    EXPECT_EQ(view.recent[0].rfind("&1 a.lad  (", 0), 0u);
+    EXPECT_EQ(view.recent[1].rfind("&2 b.lad  (", 0), 0u);
+
+    // Another run reads the same list; a drawing no longer there is dropped.
+    FakeView other;
+    MainController next(other);
+    next.showAll();
+    next.load();
+    next.useRecentDrawings(list);
+    ASSERT_EQ(other.recent, view.recent);
+    std::filesystem::remove(folder / "b.lad");
+    EXPECT_FALSE(next.openRecent(1));
+    EXPECT_TRUE(other.wasStarting("message 找不到图纸"));
+    EXPECT_EQ(other.recent.size(), 1u);
+    EXPECT_TRUE(next.openRecent(0));
+    EXPECT_EQ(next.ladder().picture, controller.ladder().picture);
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

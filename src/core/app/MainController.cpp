@@ -10,6 +10,8 @@
 #include "app/RunMenu.h"
 #include "document/Document.h"
 #include "document/DocumentCommands.h"
+#include "document/RecentDrawings.h"
+#include "platform/TextPath.h"
 #include "editor/RenameDevice.h"
 #include "history/History.h"
 #include "sheet/Ladder.h"
@@ -103,6 +105,8 @@ struct MainController::State {
     Document document;
     SimulationSession simulation;
     History history;
+    RecentDrawings recent;
+    std::vector<std::string> recentCaptions;
     bool loaded = false;   // Form_Load and Form_Activate have run
     bool running = false;  // a command is running (its modal box may be open)
 
@@ -176,6 +180,28 @@ struct MainController::State {
                 view.setMenuEnabled(item.command, enabled);
             }
         }
+    }
+
+    void showRecent() {
+        std::vector<std::string> captions;
+        for (std::size_t i = 0; i < recent.paths().size(); ++i)
+            captions.push_back(recentDrawingCaption(i, recent.paths()[i]));
+        if (captions == recentCaptions) return;
+        recentCaptions = captions;
+        view.setRecentDrawings(recentCaptions);
+    }
+
+    // The drawing was opened from or saved to its file.
+    void remember(bool done) {
+        if (!done) return;
+        recent.add(document.path());
+        showRecent();
+    }
+
+    void opened(bool done) {
+        if (!done) return;
+        history.clear();
+        remember(true);
     }
 
     void showCaption() {
@@ -333,6 +359,36 @@ void MainController::showAll() {
     s.showCoreState();
 }
 
+void MainController::useRecentDrawings(const std::string& file) {
+    s_->recent = RecentDrawings(file);
+    s_->recent.load();
+    s_->showRecent();
+}
+
+void MainController::useUsersRecentDrawings() { useRecentDrawings(recentDrawingsFile()); }
+
+bool MainController::openRecent(std::size_t index) {
+    State& s = *s_;
+    if (s.running || !s.loaded || index >= s.recent.paths().size()) return false;
+    const std::string path = s.recent.paths()[index];
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(pathFromText(path), ec)) {
+        s.running = true;
+        s.boxes.messageBox("找不到图纸：" + path + "，已从最近打开的图纸中删除", kProgramTitle);
+        s.running = false;
+        s.recent.remove(path);
+        s.showRecent();
+        return false;
+    }
+    s.endSimulation();
+    s.running = true;
+    const bool opened = lp::mayLeave(s.ladder, s.document) && openDrawing(s.ladder, s.document, path);
+    s.opened(opened);
+    s.running = false;
+    s.showCoreState();
+    return opened;
+}
+
 void MainController::load() {
     if (s_->loaded) return;  // later activations leave the sheet alone
     s_->loaded = true;
@@ -368,7 +424,7 @@ void MainController::menuCommand(MenuCommand command) {
     case MenuCommand::OpenDrawing:
         s.endSimulation();
         s.running = true;
-        if (openDrawingAsked(s.ladder, s.document)) s.history.clear();
+        s.opened(openDrawingAsked(s.ladder, s.document));
         break;
     case MenuCommand::Undo: undo(); return;
     case MenuCommand::Redo: redo(); return;
@@ -378,11 +434,11 @@ void MainController::menuCommand(MenuCommand command) {
         break;
     case MenuCommand::SaveDrawing:
         s.running = true;
-        saveDrawing(s.ladder, s.document);
+        s.remember(saveDrawing(s.ladder, s.document));
         break;
     case MenuCommand::SaveDrawingAs:
         s.running = true;
-        saveDrawingAs(s.ladder, s.document);
+        s.remember(saveDrawingAs(s.ladder, s.document));
         break;
     case MenuCommand::CheckList:
         s.running = true;
@@ -437,7 +493,7 @@ bool MainController::openFile(const std::string& path) {
     s.endSimulation();
     s.running = true;
     const bool opened = openDrawing(s.ladder, s.document, path);
-    if (opened) s.history.clear();
+    s.opened(opened);
     s.running = false;
     s.showCoreState();
     return opened;
@@ -448,6 +504,7 @@ bool MainController::saveTo(const std::string& path) {
     if (s.running || !s.loaded) return false;
     s.running = true;
     const bool saved = saveDrawingTo(s.ladder, s.document, path);
+    s.remember(saved);
     s.running = false;
     s.showCoreState();
     return saved;

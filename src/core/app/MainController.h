@@ -27,6 +27,12 @@ public:
 
     // The folder the export writes into (empty: the system's default).
     void setExportDir(const std::string& folder);
+    // Keeps the recent drawings in `file` across runs (recentDrawingsFile()
+    // for the user's own list) and shows them.
+    void useRecentDrawings(const std::string& file);
+    // The same with this user's own list (a window does this; the replay
+    // tool keeps none).
+    void useUsersRecentDrawings();
 
     // -- Acts of the user --------------------------------------------------
     // Tells the view everything as it stands (once its controls are made).
@@ -64,6 +70,9 @@ public:
     // A double click on the sheet (printed line, display column): renames
     // the device there.
     void sheetDoubleClicked(int line, int column);
+    // 文件 → 最近打开的图纸: opens the drawing at `index` as 打开图纸 does;
+    // one that is no longer there is taken off the list with a message.
+    bool openRecent(std::size_t index);
     // 新建图纸: asks before leaving unsaved changes, then the window is as
     // right after the login. False when the user stayed.
     bool newDrawing();

@@ -37,6 +37,10 @@ public:
     // A menu item's caption, with its "&" mnemonic ("撤销 放置触点(&U)").
     virtual void setMenuText(MenuCommand command, const std::string& caption) { (void)command, (void)caption; }
 
+    // The items of 文件 → 最近打开的图纸, newest first ("&1 图纸.lad  (folder)");
+    // choosing one is MainController::openRecent with its index.
+    virtual void setRecentDrawings(const std::vector<std::string>& captions) { (void)captions; }
+
     // The device table beside the main window: a new simulation's rows
     // (shown: the table is opened), then the same rows with new values.
     virtual void showDeviceTable(const DeviceTableModel& table, bool opened) = 0;

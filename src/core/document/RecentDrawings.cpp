@@ -1,0 +1,56 @@
+#include "document/RecentDrawings.h"
+
+#include <algorithm>
+#include <fstream>
+#include <system_error>
+
+#include "platform/TextPath.h"
+
+namespace lp {
+
+void RecentDrawings::load() {
+    paths_.clear();
+    if (file_.empty()) return;
+    std::ifstream in(pathFromText(file_), std::ios::binary);
+    for (std::string line; paths_.size() < kLimit && std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && std::find(paths_.begin(), paths_.end(), line) == paths_.end()) paths_.push_back(line);
+    }
+}
+
+void RecentDrawings::add(const std::string& path) {
+    paths_.erase(std::remove(paths_.begin(), paths_.end(), path), paths_.end());
+    paths_.insert(paths_.begin(), path);
+    if (paths_.size() > kLimit) paths_.resize(kLimit);
+    keep();
+}
+
+void RecentDrawings::remove(const std::string& path) {
+    paths_.erase(std::remove(paths_.begin(), paths_.end(), path), paths_.end());
+    keep();
+}
+
+// Best effort: a list that cannot be kept is only lost for the next run.
+void RecentDrawings::keep() const {
+    if (file_.empty()) return;
+    const std::filesystem::path file = pathFromText(file_);
+    std::error_code ec;
+    std::filesystem::create_directories(file.parent_path(), ec);
+    const std::filesystem::path temporary = file.string() + ".new";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        for (const std::string& path : paths_) out << path << '\n';
+        if (!out.flush()) return;
+    }
+    std::filesystem::rename(temporary, file, ec);
+}
+
+std::string recentDrawingCaption(std::size_t index, const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::string caption = "&" + std::to_string(index + 1) + " " + name;
+    if (slash != std::string::npos) caption += "  (" + path.substr(0, slash == 0 ? 1 : slash) + ")";
+    return caption;
+}
+
+}  // namespace lp
