@@ -1,9 +1,7 @@
 // Undo and redo over random palette sessions: undoing the last k acts gives
 // the state after the act n-k, undoing all of them the fresh start, redoing
 // them all the end, byte for byte, and neither asks the user anything.
-#include <deque>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -11,42 +9,12 @@
 
 #include "StateDump.h"
 #include "app/MainController.h"
-#include "app/MainView.h"
+#include "support/NullView.h"
 #include "hardening/RandomPaletteSession.h"
 #include "sheet/Ladder.h"
 
 namespace lp {
 namespace {
-
-struct NoReply : std::runtime_error {
-    NoReply() : std::runtime_error("the prompt found no reply") {}
-};
-
-// Answers the name prompt from the session's replies; draws nothing.
-class QuietView : public MainView {
-public:
-    std::deque<std::string> replies;
-    std::string inputBox(const std::string&, const std::string&) override {
-        if (replies.empty()) throw NoReply();
-        std::string reply = replies.front();
-        replies.pop_front();
-        return reply;
-    }
-    void messageBox(const std::string&, const std::string&) override {}
-    void showSheet(const std::vector<std::string>&, int, int) override {}
-    void showMarks(const std::vector<MarkShape>&, const std::vector<int>&) override {}
-    void setButton(int, bool, bool) override {}
-    void setText1(const std::string&) override {}
-    void selectText1Line(std::size_t) override {}
-    void setCaption(const std::string&) override {}
-    void setMenuEnabled(MenuCommand, bool) override {}
-    void showDeviceTable(const DeviceTableModel&, bool) override {}
-    void hideDeviceTable() override {}
-    void startTimer(int) override {}
-    void stopTimer() override {}
-    void showAbout() override {}
-    void endProgram() override {}
-};
 
 // The dump and what it leaves out: the last name, the scan's state, the marks.
 std::string fullState(const Ladder& ladder) {
@@ -63,7 +31,7 @@ std::string fullState(const Ladder& ladder) {
 TEST(UndoHistory, UndoAndRedoRetraceRandomSessionsExactly) {
     for (uint64_t seed = 1; seed <= 40; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
-        QuietView view;
+        test::NullView view;
         MainController controller(view);
         controller.setExportDir("/nonexistent");
         controller.load();
@@ -82,7 +50,7 @@ TEST(UndoHistory, UndoAndRedoRetraceRandomSessionsExactly) {
                 // Typing in Text1 is no act of the drawing: the session's edits are left out.
                 if (fullState(controller.ladder()) != states.back()) states.push_back(fullState(controller.ladder()));
             }
-        } catch (const NoReply&) {
+        } catch (const test::NoReplyLeft&) {
             // A reply was meant for an act that the left-out edits changed: the session ends here.
         }
         const std::size_t acts = states.size() - 1;

@@ -102,13 +102,13 @@ std::string unescapeText(const std::string& arg) {
 }
 
 // "sim start|set NAME V|scan [N]|step|reset|stop".
-void simCommand(const std::string& arg, MainController& controller, std::ostream& out) {
+void simCommand(const std::string& arg, MainController& controller, std::ostream& out, bool files) {
     const std::size_t space = arg.find(' ');
     const std::string what = arg.substr(0, space);
     const std::string rest = space == std::string::npos ? std::string() : arg.substr(space + 1);
     const bool known = what == "start" || what == "set" || what == "scan" || what == "step" || what == "reset" ||
-                       what == "stop";
-    if (!known) throw LineError{"sim needs start, set, scan, step, reset or stop"};
+                       what == "stop" || what == "trace";
+    if (!known) throw LineError{"sim needs start, set, scan, step, reset, stop or trace"};
     if (what == "start") {
         if (!rest.empty() || space != std::string::npos) throw LineError{"sim start takes no argument"};
         if (controller.startSimulation()) out << "sim: started\n";
@@ -126,6 +126,9 @@ void simCommand(const std::string& arg, MainController& controller, std::ostream
         if (rest.empty() || rest.size() > 7 || rest.find_first_not_of("0123456789") != std::string::npos ||
             (scans = std::stol(rest)) < 1)
             throw LineError{"sim scan takes a number of scans from 1 to 9999999"};
+    } else if (what == "trace") {
+        if (rest.empty()) throw LineError{"sim trace needs the path of a .csv or .svg file"};
+        if (!files) throw LineError{"files are off in this run"};
     } else if (space != std::string::npos) {
         throw LineError{"sim " + what + " takes no argument"};
     }
@@ -139,6 +142,8 @@ void simCommand(const std::string& arg, MainController& controller, std::ostream
         controller.scan(scans);
     } else if (what == "step") {
         controller.stepOnce();
+    } else if (what == "trace") {
+        controller.saveTrace(rest);
     } else if (what == "reset") {
         controller.resetSimulation();
     } else {
@@ -194,6 +199,10 @@ int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const 
                 if (hasArg) throw LineError{"new takes no argument"};
                 view.useFiles();
                 controller.newDrawing();
+            } else if (verb == "picture") {
+                if (!hasArg || arg.empty()) throw LineError{"picture needs the path of an .svg file"};
+                if (!options.drawingFiles) throw LineError{"files are off in this run"};
+                controller.savePictureSvg(arg);
             } else if (verb == "tip") {
                 const auto n = parseButton(arg);
                 if (!hasArg || !n) throw LineError{"tip needs a button number from 1 to 22"};
@@ -230,8 +239,8 @@ int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const 
                 if (hasArg) throw LineError{"check takes no argument"};
                 out << checkLine(checkText1(controller.ladder()));
             } else if (verb == "sim") {
-                if (!hasArg) throw LineError{"sim needs start, set, scan, step, reset or stop"};
-                simCommand(arg, controller, out);
+                if (!hasArg) throw LineError{"sim needs start, set, scan, step, reset, stop or trace"};
+                simCommand(arg, controller, out, options.drawingFiles);
             } else {
                 throw LineError{"unknown command \"" + verb + "\""};
             }

@@ -17,6 +17,7 @@
 //                (ROW, COL), taking the new name from the queued answer;
 //                with all, every element of that name
 //   new          新建图纸 (asks the question before leaving as open does)
+//   picture PATH write the drawing's picture as SVG
 //   dump         print the state block
 #include <istream>
 #include <ostream>

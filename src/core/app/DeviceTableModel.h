@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/PictureModel.h"
 #include "texts/PowerColours.h"
 
 namespace lp {
@@ -27,6 +28,7 @@ struct DeviceTableModel {
     std::string runPause;         // "运行" or "暂停"
     int periodMs = 0;
     bool stepsEnabled = true;     // one scan and one step, while not playing
+    Picture trace;                // the timing diagram of the last scans
     bool operator==(const DeviceTableModel&) const = default;
 };
 

@@ -14,6 +14,10 @@
 #include "platform/TextPath.h"
 #include "editor/RenameDevice.h"
 #include "history/History.h"
+#include "picture/DrawingPicture.h"
+#include "picture/SvgPicture.h"
+#include "simulation/SimulationTrace.h"
+#include "statement/AtomicFile.h"
 #include "sheet/Ladder.h"
 #include "simulation/MarkShapes.h"
 #include "simulation/SimulationSession.h"
@@ -106,6 +110,7 @@ struct MainController::State {
     SimulationSession simulation;
     History history;
     RecentDrawings recent;
+    SimulationTrace trace;
     std::vector<std::string> recentCaptions;
     bool loaded = false;   // Form_Load and Form_Activate have run
     bool running = false;  // a command is running (its modal box may be open)
@@ -254,12 +259,14 @@ struct MainController::State {
         model.runPause = simulation.playing ? kPauseText : kRunText;
         model.periodMs = simulation.periodMs;
         model.stepsEnabled = !simulation.playing;
+        model.trace = trace.diagram();
         return model;
     }
 
     // The sheet, the device table and Text1's step line as the simulation stands.
     void showSimulation() {
         Simulation& sim = simulation.simulation();
+        if (sim.scans() > 0) trace.record(sim);
         setMarks(markShapes(cellMarks(ladder, sim.cells())));
         DeviceTableModel model = tableModel();
         if (!tableShown) {
@@ -303,8 +310,19 @@ struct MainController::State {
             running = false;
             return false;
         }
+        trace.begin(simulation.simulation());
         showSimulation();
         return true;
+    }
+
+    // Writes the file, or tells why not.
+    bool write(const std::string& path, const std::string& bytes) {
+        const std::string why = replaceFile(path, bytes);
+        if (why.empty()) return true;
+        running = true;
+        boxes.messageBox("无法写入文件：" + path + "（" + why + "）", kProgramTitle);
+        running = false;
+        return false;
     }
 
     // An act on the drawing outside the palette: the simulation ends first,
@@ -537,9 +555,17 @@ void MainController::setPeriod(int ms) {
 void MainController::scanOnce() { scan(1); }
 
 void MainController::scan(long count) {
-    if (!s_->simulation.running()) return;
-    s_->simulation.simulation().scan(count);
-    s_->showSimulation();
+    State& s = *s_;
+    if (!s.simulation.running()) return;
+    Simulation& sim = s.simulation.simulation();
+    // The trace keeps the last scans: only those are run one by one.
+    const long traced = static_cast<long>(SimulationTrace::kScans);
+    if (count > traced) sim.scan(count - traced);
+    for (long i = std::min(count, traced); i > 0; --i) {
+        sim.scan();
+        s.trace.record(sim);
+    }
+    s.showSimulation();
 }
 
 void MainController::stepOnce() {
@@ -554,6 +580,7 @@ void MainController::stepOnce() {
 void MainController::resetSimulation() {
     if (!s_->simulation.running()) return;
     s_->simulation.simulation().reset();
+    s_->trace.begin(s_->simulation.simulation());
     s_->showSimulation();
 }
 
@@ -627,6 +654,21 @@ bool MainController::setInput(const std::string& name, bool on) {
     if (!s_->simulation.running() || !s_->simulation.simulation().setInput(name, on)) return false;
     s_->showSimulation();
     return true;
+}
+
+Picture MainController::picture() const {
+    const std::string& path = s_->document.path();
+    const std::size_t slash = path.find_last_of("/\\");
+    return drawingPicture(s_->ladder, slash == std::string::npos ? path : path.substr(slash + 1), todaysDate());
+}
+
+bool MainController::savePictureSvg(const std::string& path) { return s_->write(path, svgOf(picture())); }
+
+bool MainController::saveTrace(const std::string& path) {
+    State& s = *s_;
+    if (!s.simulation.running()) return false;
+    const bool svg = path.size() >= 4 && (path.compare(path.size() - 4, 4, ".svg") == 0 || path.compare(path.size() - 4, 4, ".SVG") == 0);
+    return s.write(path, svg ? svgOf(s.trace.diagram()) : s.trace.csv());
 }
 
 std::string MainController::buttonTip(int n) const { return lp::buttonTip(s_->ladder, n); }

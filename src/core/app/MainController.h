@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/Buttons.h"
+#include "app/PictureModel.h"
 #include "app/Menus.h"
 
 namespace lp {
@@ -93,6 +94,14 @@ public:
     void scan(long count);
     // Switches an input by name; false when the drawing has no such input.
     bool setInput(const std::string& name, bool on);
+
+    // The drawing as a picture (文件 → 导出图片, 打印), and written as SVG.
+    // A file that cannot be written is told with the reason; false then.
+    Picture picture() const;
+    bool savePictureSvg(const std::string& path);
+    // The running simulation's timing diagram saved as CSV, or as SVG when
+    // the name ends in ".svg". False with a message when not written.
+    bool saveTrace(const std::string& path);
 
     // -- What the view may ask ---------------------------------------------
     // The tooltip of CommandN ("" for none).
