@@ -13,16 +13,12 @@ namespace {
 
 using test::PaletteDrawing;
 
-// A seal-in Y01 = (X01 + Y01) · ¬X02 with a pilot lamp Y02 = (X01 + Y01) · X03
-// hanging from the seal-in's node.
-constexpr const char* kSealInWithLamp = "1 X01,6 X02,9 Y01,11,3 Y01,5 X03,9 Y02,11,22";
-
 ListVerdict check(const PaletteDrawing& d, std::string_view text) {
     return checkWrittenList(d.sheet(), d.curRow(), d.curCol(), text, [] { return std::optional<std::string>(); });
 }
 
 TEST(BranchStackCheck, TheManualsListsAgreeAndTheirWrongVariantsAreToldApart) {
-    const PaletteDrawing lamp(kSealInWithLamp);
+    const PaletteDrawing lamp(test::diagram::sealInWithLamp);
     EXPECT_EQ(check(lamp, "LD X01\nOR Y01\nMPS\nANI X02\nOUT Y01\nMPP\nAND X03\nOUT Y02\nEND").kind,
               ListVerdict::Kind::Agrees);
 
@@ -56,7 +52,7 @@ TEST(BranchStackCheck, ADrawingWithTwoSpellingsOfOneNameIsCheckedAsWrittenWithAN
 }
 
 TEST(BranchStackSimulation, TheLampReadsTheNodeFromBeforeTheSealInsOut) {
-    const PaletteDrawing lamp(kSealInWithLamp);
+    const PaletteDrawing lamp(test::diagram::sealInWithLamp);
     const TypedListReading reading = readTypedList("ld x01\nor y01\nmps\nani x02\nout y01\nmpp\nand x03\nout y02\nend");
     ASSERT_EQ(reading.fault, ListFault::None);
     Simulation sim(reading.parsed, lamp.sheet(), lamp.curRow(), lamp.curCol());

@@ -79,22 +79,31 @@ CheckResult ListCheck::check(std::string_view list) {
 StructuralResult ListCheck::structuralList(bool endLine) {
     if (tooComplex_) return tooComplex();
     try {
-        BuiltLines built = buildLines(circuit_, analyses_);
-        // Every coil of the rungs built has its OUT, in drawing order, so the
-        // k-th write of the lines answers the k-th write of the drawing. A
-        // copy of a shared part that reads a coil the rung has just written
-        // can differ from the drawing, where every coil of a rung sees the
-        // values from before the rung.
-        if (const auto w = firstDifference(built.lines, runList(built.lines, devices_, Reading::Versioned))) {
-            const Rung& rung = circuit_.rungs[static_cast<std::size_t>(versioned_.rungOfWrite[*w])];
-            return refusedResult({RefusalReason::RereadsOwnCoil, rung.row, {}});
+        // Coils of one rung that hang from different points are written with
+        // the branch stack, so that every branch starts from the shared
+        // part's value from before the rung's first OUT, as in the drawing.
+        // Should that list differ, the copies of the shared part are tried.
+        std::optional<Refusal> differs;
+        for (const bool branched : {true, false}) {
+            BuiltLines built = buildLines(circuit_, analyses_, branched);
+            // Every coil of the rungs built has its OUT, in drawing order, so
+            // the k-th write of the lines answers the k-th write of the
+            // drawing. A branch that reads a coil the rung has just written
+            // can differ from the drawing, where every coil of a rung sees
+            // the values from before the rung.
+            if (const auto w = firstDifference(built.lines, runList(built.lines, devices_, Reading::Versioned))) {
+                const Rung& rung = circuit_.rungs[static_cast<std::size_t>(versioned_.rungOfWrite[*w])];
+                if (!differs) differs = Refusal{RefusalReason::RereadsOwnCoil, rung.row, {}};
+                continue;
+            }
+            if (built.refused) return refusedResult(*built.refused);
+            if (circuit_.endAtCursor || endLine) built.lines.push_back({Op::END, {}});
+            StructuralResult result;
+            result.ok = true;
+            for (const Instruction& in : built.lines) result.list += lineText(in) + "\r\n";
+            return result;
         }
-        if (built.refused) return refusedResult(*built.refused);
-        if (circuit_.endAtCursor || endLine) built.lines.push_back({Op::END, {}});
-        StructuralResult result;
-        result.ok = true;
-        for (const Instruction& in : built.lines) result.list += lineText(in) + "\r\n";
-        return result;
+        return refusedResult(*differs);
     } catch (const BddOverflow&) {
         return tooComplex();
     }
