@@ -187,7 +187,7 @@ struct BddLogic {
 
 }  // namespace
 
-ListRun runList(const std::vector<Instruction>& lines, DeviceTable& devices, Reading reading) {
+ListRun runList(const std::vector<Instruction>& lines, DeviceTable& devices, Reading reading, std::size_t maxWrites) {
     ListRun run;
     Bdd& bdd = devices.bdd();
     BddLogic logic{bdd};
@@ -212,6 +212,7 @@ ListRun runList(const std::vector<Instruction>& lines, DeviceTable& devices, Rea
             values.write(in.device, stacks.blocks.back());
             run.writes.push_back({in.device, stacks.blocks.back()});
             run.lineOfWrite.push_back(i);
+            if (run.writes.size() >= maxWrites) return run;
         }
     }
     run.endsWithEnd = stacks.ended;

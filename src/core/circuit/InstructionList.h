@@ -15,6 +15,7 @@
 // and pops it. An MRD or MPP after an OUT goes on with the same rung; every
 // MPS must be taken back by an MPP before the rung or the list ends.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -184,7 +185,9 @@ inline bool namesDevice(Op op) { return readsDevice(op) || op == Op::OUT; }
 inline bool readsNegated(Op op) { return op == Op::LDI || op == Op::ANI || op == Op::ORI; }
 
 // Runs the lines with every write taking effect at once. The faults found
-// do not depend on the reading.
-ListRun runList(const std::vector<Instruction>& lines, DeviceTable& devices, Reading reading);
+// do not depend on the reading. With `maxWrites`, the run stops at the OUT
+// that makes that many writes, and the lines after it are not looked at.
+ListRun runList(const std::vector<Instruction>& lines, DeviceTable& devices, Reading reading,
+                std::size_t maxWrites = SIZE_MAX);
 
 }  // namespace lp

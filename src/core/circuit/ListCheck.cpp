@@ -45,14 +45,28 @@ ListCheck::ListCheck(const Sheet& sheet, int curRow, int curCol, std::size_t nod
     }
 }
 
-const DrawingRun& ListCheck::composedDrawing() {
-    if (!composed_) composed_ = runDrawing(circuit_, analyses_, devices_, Reading::Composed);
+const DrawingRun& ListCheck::composedDrawing(std::size_t atLeast) {
+    const bool enough = composed_ && (composed_->writes.size() >= atLeast || composed_->writes.size() < composedLimit_);
+    if (!enough) {
+        composed_ = runDrawing(circuit_, analyses_, devices_, Reading::Composed, atLeast);
+        composedLimit_ = atLeast;
+    }
     return *composed_;
 }
 
 std::optional<std::size_t> ListCheck::firstDifference(const std::vector<Instruction>& lines, const ListRun& quick) {
-    if (!firstMismatch(quick.writes, versioned_.writes)) return std::nullopt;
-    return firstMismatch(runList(lines, devices_, Reading::Composed).writes, composedDrawing().writes);
+    const auto versioned = firstMismatch(quick.writes, versioned_.writes);
+    if (!versioned) return std::nullopt;
+    // The writes before the first versioned difference agree when composed
+    // too, and most often the difference is a real one. Composing grows with
+    // every rung composed, so it goes only as far as it must: to that write,
+    // then twice as far each time the writes still agree.
+    for (std::size_t limit = *versioned + 1;; limit *= 2) {
+        const ListRun list = runList(lines, devices_, Reading::Composed, limit);
+        const DrawingRun& drawing = composedDrawing(limit);
+        if (const auto w = firstMismatch(list.writes, drawing.writes)) return w;
+        if (list.writes.size() < limit || drawing.writes.size() < limit) return std::nullopt;
+    }
 }
 
 CheckResult ListCheck::check(std::string_view list) {
