@@ -84,5 +84,17 @@ TEST(BranchStackSimulation, TheLampReadsTheNodeFromBeforeTheSealInsOut) {
     EXPECT_FALSE(on("Y02"));
 }
 
+TEST(BranchStackSimulation, ANameTheDrawingHasNotIsOneDeviceWhateverItsCase) {
+    const PaletteDrawing sealIn(test::diagram::sealIn);
+    const TypedListReading reading = readTypedList("ld x01\nout m01\nld M01\nout y01\nend");
+    ASSERT_EQ(reading.fault, ListFault::None);
+    Simulation sim(reading.parsed, sealIn.sheet(), sealIn.curRow(), sealIn.curCol());
+    EXPECT_EQ(sim.deviceNames(), (std::vector<std::string>{"X01", "Y01", "m01"}));
+    EXPECT_FALSE(sim.usesBranchStack());
+    sim.setInput("X01", true);
+    sim.scan();
+    EXPECT_TRUE(sim.value(sim.deviceOf("Y01")));
+}
+
 }  // namespace
 }  // namespace lp

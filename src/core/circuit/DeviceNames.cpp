@@ -27,11 +27,15 @@ std::map<std::string, std::set<std::string>> spellings(const Circuit& circuit) {
 
 void matchDrawingNames(std::vector<Instruction>& lines, const Circuit& circuit) {
     const auto byFolded = spellings(circuit);
+    std::map<std::string, std::string> listed;  // names the drawing has not: the list's first spelling
     for (Instruction& in : lines) {
         if (!namesDevice(in.op)) continue;
-        const auto it = byFolded.find(folded(in.device));
-        if (it == byFolded.end() || it->second.count(in.device) || it->second.size() != 1) continue;
-        in.device = *it->second.begin();
+        const std::string key = folded(in.device);
+        if (const auto it = byFolded.find(key); it != byFolded.end()) {
+            if (!it->second.count(in.device) && it->second.size() == 1) in.device = *it->second.begin();
+            continue;
+        }
+        in.device = listed.try_emplace(key, in.device).first->second;
     }
 }
 

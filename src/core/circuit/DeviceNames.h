@@ -13,7 +13,8 @@ namespace lp {
 // Gives every device name of `lines` that matches no name of the drawing
 // exactly, but exactly one of them apart from ASCII letter case, that
 // name's spelling. A name that matches several spellings of the drawing
-// apart from case is left as it is.
+// apart from case is left as it is. A name the drawing has in no spelling
+// takes the spelling the list first gives it.
 void matchDrawingNames(std::vector<Instruction>& lines, const Circuit& circuit);
 
 // The names of the drawing that differ in letter case only: each group
