@@ -130,28 +130,7 @@ std::optional<ListVerdict> counterexample(const Sheet& sheet, int curRow, int cu
     return std::nullopt;
 }
 
-ListVerdict judge(ListCheck& check, const Sheet& sheet, int curRow, int curCol, const ParsedList& parsed);
-
-}  // namespace
-
-ListVerdict checkWrittenList(const Sheet& sheet, int curRow, int curCol, std::string_view text,
-                             const DrawingRefusal& refusal) {
-    const TypedListReading reading = readTypedList(text);
-    if (reading.fault != ListFault::None) return lineVerdict(reading.line, reading.why);
-    ParsedList parsed = reading.parsed;
-    // A drawing the conversion cannot write is refused as the conversion
-    // refuses it, whatever the list: no list can agree with a faulty drawing.
-    if (auto message = refusal()) return refusedVerdict(std::move(*message));
-
-    ListCheck check(sheet, curRow, curCol);
-    matchDrawingNames(parsed.lines, check.circuit());
-    ListVerdict verdict = judge(check, sheet, curRow, curCol, parsed);
-    verdict.note = twoSpellingsNote(check.circuit());
-    return verdict;
-}
-
-namespace {
-
+// The verdict on a list whose names are the drawing's.
 ListVerdict judge(ListCheck& check, const Sheet& sheet, int curRow, int curCol, const ParsedList& parsed) {
     const CheckResult result = check.check(programText(parsed.lines));
     switch (result.verdict) {
@@ -178,6 +157,22 @@ ListVerdict judge(ListCheck& check, const Sheet& sheet, int curRow, int curCol, 
 }
 
 }  // namespace
+
+ListVerdict checkWrittenList(const Sheet& sheet, int curRow, int curCol, std::string_view text,
+                             const DrawingRefusal& refusal) {
+    const TypedListReading reading = readTypedList(text);
+    if (reading.fault != ListFault::None) return lineVerdict(reading.line, reading.why);
+    ParsedList parsed = reading.parsed;
+    // A drawing the conversion cannot write is refused as the conversion
+    // refuses it, whatever the list: no list can agree with a faulty drawing.
+    if (auto message = refusal()) return refusedVerdict(std::move(*message));
+
+    ListCheck check(sheet, curRow, curCol);
+    matchDrawingNames(parsed.lines, check.circuit());
+    ListVerdict verdict = judge(check, sheet, curRow, curCol, parsed);
+    verdict.note = twoSpellingsNote(check.circuit());
+    return verdict;
+}
 
 std::string verdictMessage(const ListVerdict& verdict) {
     if (!verdict.note.empty()) {
