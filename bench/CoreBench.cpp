@@ -27,11 +27,12 @@ namespace {
 struct SheetFixture {
     QuietUserInterface ui;
     Ladder ladder{ui};
-    explicit SheetFixture(int lastRowElements = 0) {
+    explicit SheetFixture(int lastRowElements = 0) : SheetFixture(fullSheetSteps(lastRowElements)) {}
+    explicit SheetFixture(const std::vector<SheetStep>& steps) {
         ladder.exportDir = "/tmp";
         ladder.Form_Load();
         ladder.Form_Activate();
-        play(ladder, ui, fullSheetSteps(lastRowElements));
+        play(ladder, ui, steps);
     }
 };
 
@@ -74,8 +75,7 @@ void BM_StepBackOnFullSheet(benchmark::State& state) {
 BENCHMARK(BM_StepBackOnFullSheet)->Unit(benchmark::kMicrosecond);
 
 // "转换" on the full sheet, from the state the window has before it.
-void BM_ConvertFullSheet(benchmark::State& state) {
-    SheetFixture f;
+void convert(benchmark::State& state, SheetFixture& f) {
     std::size_t lines = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -93,7 +93,19 @@ void BM_ConvertFullSheet(benchmark::State& state) {
     if (f.ladder.Text1.size() < 5 || f.ladder.Text1.compare(f.ladder.Text1.size() - 5, 5, "END\r\n") != 0)
         state.SkipWithError("the conversion did not reach END");
 }
+void BM_ConvertFullSheet(benchmark::State& state) {
+    SheetFixture f;
+    convert(state, f);
+}
 BENCHMARK(BM_ConvertFullSheet)->Unit(benchmark::kMicrosecond);
+
+// The same where the scan's list fails and the list built from the circuit,
+// with the branch stack in every rung, takes its place.
+void BM_ConvertBranchStackSheet(benchmark::State& state) {
+    SheetFixture f(branchStackSheetSteps());
+    convert(state, f);
+}
+BENCHMARK(BM_ConvertBranchStackSheet)->Unit(benchmark::kMicrosecond);
 
 // The replay tool as a whole process: draw the full sheet, convert, export,
 // then show the sheet again until the session has 2,000 clicks.

@@ -54,6 +54,31 @@ std::vector<SheetStep> fullSheetSteps(int lastRowElements) {
     return b.steps;
 }
 
+std::vector<SheetStep> branchStackSheetSteps() {
+    auto name = [](char kind, int n) {
+        return std::string{kind, static_cast<char>('0' + (n / 10) % 10), static_cast<char>('0' + n % 10)};
+    };
+    std::vector<SheetStep> steps;
+    for (int k = 0; k < 64; ++k) {
+        const std::string coil = name('Y', k);
+        steps.push_back({1, name('X', 10 * k)});
+        steps.push_back({6, name('X', 10 * k + 1)});
+        for (int i = 2; i < 9; ++i) steps.push_back({5, name('X', 10 * k + i)});
+        steps.push_back({5, name('Y', k + 99)});
+        steps.push_back({9, coil});
+        steps.push_back({11, {}});
+        steps.push_back({3, coil});
+        for (int i = 0; i < 9; ++i) steps.push_back({5, name('M', 10 * k + i)});
+        steps.push_back({9, name('L', k)});
+        steps.push_back({11, {}});
+    }
+    for (int i = 0; i < 10; ++i) steps.push_back({kSeriesRung[i], name('T', i)});
+    steps.push_back({9, "Z99"});
+    steps.push_back({11, {}});
+    steps.push_back({22, {}});
+    return steps;
+}
+
 std::string QuietUserInterface::inputBox(const std::string&, const std::string&) {
     if (replies.empty()) throw std::runtime_error("the name prompt has no reply left");
     std::string reply = replies.front();

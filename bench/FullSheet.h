@@ -26,6 +26,13 @@ struct SheetStep {
 // many elements of the rung on row 260 instead of drawing END there.
 std::vector<SheetStep> fullSheetSteps(int lastRowElements = 0);
 
+// The largest sheet whose list needs the branch stack in every rung: 64
+// rungs of a seal-in with a pilot lamp on its node (ten contacts on the
+// seal-in's row, the last reading the coil of the rung above; the lamp's row
+// closes up after the first contact and goes on with nine contacts to a
+// coil of its own), a plain rung, then END on row 260.
+std::vector<SheetStep> branchStackSheetSteps();
+
 // Answers the name prompt from a queue; never shows anything.
 class QuietUserInterface : public UserInterface {
 public:

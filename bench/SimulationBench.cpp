@@ -16,19 +16,18 @@ namespace {
 struct ConvertedSheet {
     QuietUserInterface ui;
     Ladder ladder{ui};
-    ConvertedSheet() {
+    explicit ConvertedSheet(const std::vector<SheetStep>& steps = fullSheetSteps()) {
         ladder.exportDir = "/tmp";
         ladder.Form_Load();
         ladder.Form_Activate();
-        play(ladder, ui, fullSheetSteps());
+        play(ladder, ui, steps);
         Command13_Click(ladder);
     }
 };
 
 // One whole scan, every input switched on, so that every line runs with
 // power on its contacts.
-void BM_SimulationScanFullList(benchmark::State& state) {
-    ConvertedSheet f;
+void scanList(benchmark::State& state, const ConvertedSheet& f) {
     const TypedListReading reading = readTypedList(f.ladder.Text1);
     if (reading.fault != ListFault::None) {
         state.SkipWithError("the full sheet's list does not read");
@@ -44,7 +43,14 @@ void BM_SimulationScanFullList(benchmark::State& state) {
     state.counters["lines"] = static_cast<double>(reading.parsed.lines.size());
     state.counters["devices"] = sim.deviceCount();
 }
+void BM_SimulationScanFullList(benchmark::State& state) { scanList(state, ConvertedSheet()); }
 BENCHMARK(BM_SimulationScanFullList)->Unit(benchmark::kMicrosecond);
+
+// The same for the largest list with the branch stack in every rung.
+void BM_SimulationScanBranchStackList(benchmark::State& state) {
+    scanList(state, ConvertedSheet(branchStackSheetSteps()));
+}
+BENCHMARK(BM_SimulationScanBranchStackList)->Unit(benchmark::kMicrosecond);
 
 // The list retyped: lower-case mnemonics, one space, LF line ends.
 std::string retyped(const std::string& list) {

@@ -28,7 +28,13 @@ inline constexpr const char* parallelCoils = "1 X01,9 Y01,11,21 Y02,11,21 Y03,11
 inline constexpr const char* branchToOwnCoil = "1 X01,5 X02,9 Y01,11,18,5 X03,9 Y02,11,22";
 // The same with a shared part that reads the coil the rung writes first:
 // ¬Y01 · X02 -> Y01, ¬Y01 · X03 -> Y02.
-inline constexpr const char* branchRereadsCoil = "2 Y01,5 X02,9 Y01,11,18,5 X03,9 Y02,11,22";
+inline constexpr const char* sharedPartReadsCoil = "2 Y01,5 X02,9 Y01,11,18,5 X03,9 Y02,11,22";
+// A branch that reads the coil the rung writes first: X01 · X02 -> Y01,
+// X01 · Y01 -> Y02, with Y01 from before the rung.
+inline constexpr const char* branchRereadsCoil = "1 X01,5 X02,9 Y01,11,18,5 Y01,9 Y02,11,22";
+// A seal-in with a pilot lamp on the seal-in's node:
+// (X01 + Y01) · ¬X02 -> Y01, (X01 + Y01) · X03 -> Y02.
+inline constexpr const char* sealInWithLamp = "1 X01,6 X02,9 Y01,11,3 Y01,5 X03,9 Y02,11,22";
 // A bridge: X01 (rail-a), X02 (a-t), X05 (a-b), X06 (b-t), X03 · X04 (rail-b).
 inline constexpr const char* bridge = "1 X01,5 X02,9 Y01,11,18,5 X05,7 X06,11,1 X03,7 X04,11,22";
 // Row 4 holds a contact that drives no coil.

@@ -24,11 +24,12 @@ protected:
 
 TEST(ListParse, ReadsEveryMnemonicWithItsPadding) {
     const ParsedList p = parseList(crlfLines({"LD  X01", "LDI X02", "AND X03", "ANI X04", "OR  X05", "ORI X06", "ANB ",
-                                              "ORB ", "OUT Y01", "END"}));
+                                              "ORB ", "MPS ", "MRD ", "MPP ", "OUT Y01", "END"}));
     ASSERT_EQ(p.fault, ListFault::None);
     const std::vector<Instruction> want = {{Op::LD, "X01"},  {Op::LDI, "X02"}, {Op::AND, "X03"}, {Op::ANI, "X04"},
                                            {Op::OR, "X05"},  {Op::ORI, "X06"}, {Op::ANB, ""},    {Op::ORB, ""},
-                                           {Op::OUT, "Y01"}, {Op::END, ""}};
+                                           {Op::MPS, ""},    {Op::MRD, ""},    {Op::MPP, ""},    {Op::OUT, "Y01"},
+                                           {Op::END, ""}};
     EXPECT_EQ(p.lines, want);
     for (const Instruction& in : want) EXPECT_EQ(parseList(lineText(in) + "\r\n").lines, std::vector<Instruction>{in});
 }
@@ -41,7 +42,7 @@ TEST(ListParse, DeviceNamesAreTakenAsTheCellsHoldThem) {
 }
 
 TEST(ListParse, RefusesWhatIsNoInstruction) {
-    for (const std::string bad : {"LD X01\r\n", "LD  \r\n", "ANB\r\n", "ORB X01\r\n", "END \r\n", "end\r\n", "\r\n",
+    for (const std::string bad : {"LD X01\r\n", "LD  \r\n", "ANB\r\n", "ORB X01\r\n", "MPS\r\n", "MPP X01\r\n", "END \r\n", "end\r\n", "\r\n",
                                   "MOV X01\r\n", "LD  X01", "LD  X01\n", "LD  X01\r\nOUT Y01"}) {
         const ParsedList p = parseList(bad);
         EXPECT_EQ(p.fault, ListFault::NotAnInstruction) << bad;
@@ -97,12 +98,41 @@ TEST_F(ListRunTest, EachMalformationIsFoundOnItsLine) {
         {{"LD  X01", "OUT Y01", "END", "LD  X02"}, ListFault::AfterEnd, 4},
         {{"LD  X01", "OUT Y01", "LD  X02", "END"}, ListFault::NeverWritten, 3},
         {{"LD  X01", "OUT Y01", "AND X02"}, ListFault::NeverWritten, 3},
+        {{"MPS ", "LD  X01", "OUT Y01"}, ListFault::NothingToCombine, 1},
+        {{"LD  X01", "MPS ", "MPS ", "MPS ", "MPS ", "MPS ", "MPS ", "MPS ", "MPS ", "MPS ", "MPS ", "MPS ", "MPS "},
+         ListFault::BranchStackFull,
+         13},
+        {{"LD  X01", "OUT Y01", "MRD ", "OUT Y02"}, ListFault::BranchStackEmpty, 3},
+        // An MPS not taken back is named where it stands, whether a new
+        // rung or the end of the list finds it.
+        {{"LD  X01", "MPS ", "AND X02", "OUT Y01", "LD  X03", "OUT Y03"}, ListFault::BranchNotTakenBack, 2},
+        {{"LD  X01", "MPS ", "AND X02", "OUT Y01", "MRD ", "OUT Y02", "END"}, ListFault::BranchNotTakenBack, 2},
     };
     for (const Case& c : cases) {
         const ListRun r = runList(parseList(crlfLines(c.lines)).lines, devices, Reading::Composed);
         EXPECT_EQ(r.fault, c.fault) << crlfLines(c.lines);
         EXPECT_EQ(r.faultLine, c.line) << crlfLines(c.lines);
     }
+}
+
+TEST_F(ListRunTest, EachBranchStartsFromTheResultSavedBeforeTheFirstOut) {
+    // The manuals' seal-in with a pilot lamp on the same condition.
+    const ListRun r = run({"LD  X01", "OR  Y01", "MPS ", "ANI X02", "OUT Y01", "MPP ", "AND X03", "OUT Y02", "END"});
+    ASSERT_EQ(r.fault, ListFault::None);
+    const Bdd::Ref shared = bdd.orOf(v("X01"), v("Y01"));
+    ASSERT_EQ(r.writes.size(), 2u);
+    EXPECT_EQ(r.writes[0], (Write{"Y01", bdd.andOf(shared, bdd.notOf(v("X02")))}));
+    EXPECT_EQ(r.writes[1], (Write{"Y02", bdd.andOf(shared, v("X03"))}));
+}
+
+TEST_F(ListRunTest, MrdReadsTheSavedResultAndLeavesItForTheNextBranch) {
+    const ListRun r = run({"LD  X01", "MPS ", "AND X02", "OUT Y01", "MRD ", "AND X03", "OUT Y02", "MPP ", "OUT Y03",
+                           "LD  X04", "OUT Y04"});
+    ASSERT_EQ(r.fault, ListFault::None);
+    ASSERT_EQ(r.writes.size(), 4u);
+    EXPECT_EQ(r.writes[1].value, bdd.andOf(v("X01"), v("X03")));
+    EXPECT_EQ(r.writes[2].value, v("X01"));
+    EXPECT_EQ(r.writes[3].value, v("X04"));
 }
 
 TEST_F(ListRunTest, AnEmptyListWritesNothing) {

@@ -323,6 +323,7 @@ std::optional<OracleListRun> runListWithValues(std::string_view list, const Assi
     Assignment values = initial;
     OracleListRun out;
     std::vector<bool> stack;
+    std::vector<bool> saved;  // MPS, MRD, MPP
     bool lastWasOut = false;
     bool pending = false;  // a result no OUT has written yet
     auto get = [&](const std::string& name) {
@@ -350,8 +351,22 @@ std::optional<OracleListRun> runListWithValues(std::string_view list, const Assi
             pending = true;
             continue;
         }
+        if (line == "MPS " || line == "MRD " || line == "MPP ") {
+            if (line == "MPS ") {
+                if (stack.empty() || saved.size() == 11) return std::nullopt;
+                saved.push_back(stack.back());
+            } else {
+                if (saved.empty()) return std::nullopt;
+                stack.back() = saved.back();
+                if (line == "MPP ") saved.pop_back();
+            }
+            lastWasOut = false;
+            pending = true;
+            continue;
+        }
         if (name.empty()) return std::nullopt;
         if (head == "LD  " || head == "LDI ") {
+            if (lastWasOut && !saved.empty()) return std::nullopt;
             if (lastWasOut) stack.clear();
             stack.push_back(head == "LD  " ? get(name) : !get(name));
         } else if (head == "AND " || head == "ANI " || head == "OR  " || head == "ORI ") {
@@ -374,7 +389,7 @@ std::optional<OracleListRun> runListWithValues(std::string_view list, const Assi
         lastWasOut = false;
         pending = true;
     }
-    if (pending) return std::nullopt;
+    if (pending || !saved.empty()) return std::nullopt;
     return out;
 }
 

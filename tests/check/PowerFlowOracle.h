@@ -83,7 +83,9 @@ private:
 // Runs the list with plain Booleans. Nothing when it is malformed: a line
 // that is no instruction or lacks its CR LF, AND/ANI/OR/ORI/OUT on an empty
 // stack, ANB/ORB with fewer than two entries, OUT with more than one, a
-// line after END, a result that no OUT wrote.
+// line after END, a result that no OUT wrote; MPS on an empty stack or with
+// 11 results saved, MRD/MPP with none, a result saved by MPS and not taken
+// back by MPP when a new rung starts or the list ends.
 struct OracleListRun {
     std::vector<OracleWrite> writes;
     bool endsWithEnd = false;

@@ -128,7 +128,7 @@ std::string mutate(const std::string& list, std::mt19937& rng) {
     const std::size_t i = rng() % lines.size();
     std::string& l = lines[i];
     static const std::vector<std::pair<std::string, std::string>> swaps = {
-        {"LD  ", "LDI "}, {"AND ", "ANI "}, {"OR  ", "ORI "}, {"AND ", "OR  "}, {"ANI ", "ORI "}, {"ANB ", "ORB "}};
+        {"LD  ", "LDI "}, {"AND ", "ANI "}, {"OR  ", "ORI "}, {"AND ", "OR  "}, {"ANI ", "ORI "}, {"ANB ", "ORB "}, {"MRD ", "MPP "}};
     switch (rng() % 7) {
     case 0:
     case 1:

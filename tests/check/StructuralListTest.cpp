@@ -52,7 +52,20 @@ const Expected kCircuits[] = {
     {"parallelCoils", diagram::parallelCoils, {"LD  X01", "OUT Y01", "OUT Y02", "OUT Y03", "END"}},
     {"branchToOwnCoil",
      diagram::branchToOwnCoil,
-     {"LD  X01", "AND X02", "OUT Y01", "LD  X01", "AND X03", "OUT Y02", "END"}},
+     {"LD  X01", "MPS ", "AND X02", "OUT Y01", "MPP ", "AND X03", "OUT Y02", "END"}},
+    // Every branch starts from the shared part as it was before the rung.
+    {"sharedPartReadsCoil",
+     diagram::sharedPartReadsCoil,
+     {"LDI Y01", "MPS ", "AND X02", "OUT Y01", "MPP ", "AND X03", "OUT Y02", "END"}},
+    {"sealInWithLamp",
+     diagram::sealInWithLamp,
+     {"LD  X01", "OR  Y01", "MPS ", "ANI X02", "OUT Y01", "MPP ", "AND X03", "OUT Y02", "END"}},
+    // Three branches from one point, the middle one with a block in it:
+    // MRD takes the point's result up again for it.
+    {"threeBranches",
+     "1 X01,5 X02,9 Y01,11,18,5 X03,5 X04,9 Y02,11,18,18,7 X05,11,18,5 X06,9 Y03,11,22",
+     {"LD  X01", "MPS ", "AND X02", "OUT Y01", "MRD ", "AND X03", "LD  X04", "OR  X05", "ANB ", "OUT Y02", "MPP ",
+      "AND X06", "OUT Y03", "END"}},
     {"noEnd", "1 X01,6 X02,9 Y01", {"LD  X01", "ANI X02", "OUT Y01"}},
 };
 

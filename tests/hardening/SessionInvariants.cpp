@@ -189,7 +189,8 @@ bool parseFrom(std::string_view list, std::size_t pos, const std::vector<std::st
     if (pos == list.size()) return true;
     if (failed[pos]) return false;
     const std::string_view rest = list.substr(pos);
-    static constexpr std::string_view kAlone[] = {"ANB \r\n", "ORB \r\n", "END\r\n"};
+    static constexpr std::string_view kAlone[] = {"ANB \r\n", "ORB \r\n", "MPS \r\n", "MRD \r\n", "MPP \r\n",
+                                                  "END\r\n"};
     for (std::string_view line : kAlone)
         if (rest.substr(0, line.size()) == line && parseFrom(list, pos + line.size(), texts, failed)) return true;
     static constexpr std::string_view kElement[] = {"LD  ", "LDI ", "AND ", "ANI ", "OR  ", "ORI ", "OUT "};

@@ -49,8 +49,8 @@ uint64_t checkInvariants(const Ladder& ladder, const SessionFacts& facts, Violat
 
 // True when the list is made only of well-formed instruction lines: a
 // four-character mnemonic and a cell's text (a glyph, a given name or
-// nothing) for the element instructions, "ANB " and "ORB " alone, "END",
-// each ended by CR LF.
+// nothing) for the element instructions, "ANB ", "ORB ", "MPS ", "MRD "
+// and "MPP " alone, "END", each ended by CR LF.
 bool isWellFormedList(const std::string& list, const std::unordered_set<std::string>& names);
 
 // The glyph texts the commands write into graphics rows.

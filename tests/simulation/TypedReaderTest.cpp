@@ -12,9 +12,10 @@ namespace lp {
 namespace {
 
 const std::vector<std::string> kNames = {"X01", "Y02", "M10", "x07", "X 1", "输入一", "T_9"};
-const Op kOps[] = {Op::LD, Op::LDI, Op::AND, Op::ANI, Op::OR, Op::ORI, Op::ANB, Op::ORB, Op::OUT, Op::END};
+const Op kOps[] = {Op::LD,  Op::LDI, Op::AND, Op::ANI, Op::OR,  Op::ORI, Op::ANB,
+                   Op::ORB, Op::OUT, Op::END, Op::MPS, Op::MRD, Op::MPP};
 
-bool hasName(Op op) { return op != Op::ANB && op != Op::ORB && op != Op::END; }
+bool hasName(Op op) { return namesDevice(op); }
 
 std::string mnemonic(Op op) {
     std::string m = lineText({op, {}});

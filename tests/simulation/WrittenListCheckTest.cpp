@@ -33,7 +33,7 @@ std::string joined(const std::vector<std::string>& lines, const std::string& end
 // Every single mutation of the list, each once.
 std::vector<std::string> mutations(const std::string& list, const std::vector<std::string>& devices) {
     static const std::vector<std::pair<std::string, std::string>> swaps = {
-        {"LD  ", "LDI "}, {"AND ", "ANI "}, {"OR  ", "ORI "}, {"AND ", "OR  "}, {"ANB ", "ORB "}};
+        {"LD  ", "LDI "}, {"AND ", "ANI "}, {"OR  ", "ORI "}, {"AND ", "OR  "}, {"ANB ", "ORB "}, {"MRD ", "MPP "}};
     const std::vector<std::string> lines = linesOf(list);
     std::vector<std::string> out;
     for (std::size_t i = 0; i < lines.size(); ++i) {

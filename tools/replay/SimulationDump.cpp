@@ -6,6 +6,11 @@
 namespace lp {
 
 std::string checkLine(const ListVerdict& verdict) {
+    if (!verdict.note.empty()) {
+        ListVerdict bare = verdict;
+        bare.note.clear();
+        return checkLine(bare) + "check: note: " + verdict.note + '\n';
+    }
     switch (verdict.kind) {
     case ListVerdict::Kind::Agrees: return "check: ok\n";
     case ListVerdict::Kind::Line: return "check: line " + std::to_string(verdict.line) + ": " + verdict.why + '\n';
@@ -28,6 +33,13 @@ std::string simulationSection(SimulationSession& session) {
     for (std::size_t i = 0; i < sim.stack().size(); ++i) {
         if (i) out += ' ';
         out += sim.stack()[i] ? '1' : '0';
+    }
+    if (sim.usesBranchStack()) {
+        out += "\nbranch=";
+        for (std::size_t i = 0; i < sim.branchStack().size(); ++i) {
+            if (i) out += ' ';
+            out += sim.branchStack()[i] ? '1' : '0';
+        }
     }
     out += "\ndevices:";
     for (int d = 0; d < sim.deviceCount(); ++d)

@@ -73,11 +73,11 @@ Bdd::Ref termPower(const SpTerm& term, const Circuit& circuit, DeviceValues& val
 }
 
 DrawingRun runDrawing(const Circuit& circuit, const std::vector<RungAnalysis>& analyses, DeviceTable& devices,
-                      Reading reading) {
+                      Reading reading, std::size_t maxWrites) {
     DrawingRun run;
     DeviceValues values(devices, reading);
     Bdd& bdd = devices.bdd();
-    for (std::size_t r = 0; r < circuit.rungs.size(); ++r) {
+    for (std::size_t r = 0; r < circuit.rungs.size() && run.writes.size() < maxWrites; ++r) {
         const Rung& rung = circuit.rungs[r];
         const RungAnalysis& a = analyses[r];
         // Every coil of the rung from the values before the rung.

@@ -4,6 +4,8 @@
 // closed contacts, over every path, bridges included. The coils of one rung
 // all take the values the devices had when the rung began; their writes
 // follow in drawing order (top to bottom) and a later rung reads them.
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "circuit/CircuitGraph.h"
@@ -28,8 +30,10 @@ std::vector<Bdd::Ref> rungPowerFlow(const Circuit& circuit, const Rung& rung, De
 // and costs one operation per contact.
 Bdd::Ref termPower(const SpTerm& term, const Circuit& circuit, DeviceValues& values, Bdd& bdd);
 
-// `analyses` holds one analysis per rung of Circuit::rungs.
+// `analyses` holds one analysis per rung of Circuit::rungs. With
+// `maxWrites`, the run stops after the rung that brings the writes to that
+// many or more.
 DrawingRun runDrawing(const Circuit& circuit, const std::vector<RungAnalysis>& analyses, DeviceTable& devices,
-                      Reading reading);
+                      Reading reading, std::size_t maxWrites = SIZE_MAX);
 
 }  // namespace lp

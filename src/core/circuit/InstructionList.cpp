@@ -20,14 +20,15 @@ constexpr std::array<Mnemonic, 7> kWithDevice = {{{"LD  ", Op::LD},
                                                   {"ORI ", Op::ORI},
                                                   {"OUT ", Op::OUT}}};
 
+constexpr std::array<Mnemonic, 5> kAlone = {
+    {{"ANB ", Op::ANB}, {"ORB ", Op::ORB}, {"MPS ", Op::MPS}, {"MRD ", Op::MRD}, {"MPP ", Op::MPP}}};
+
 bool parseLine(std::string_view line, Instruction& out) {
-    if (line == "ANB ") {
-        out = {Op::ANB, {}};
-        return true;
-    }
-    if (line == "ORB ") {
-        out = {Op::ORB, {}};
-        return true;
+    for (const Mnemonic& m : kAlone) {
+        if (line == m.text) {
+            out = {m.op, {}};
+            return true;
+        }
     }
     if (line == "END") {
         out = {Op::END, {}};
@@ -46,12 +47,9 @@ bool parseLine(std::string_view line, Instruction& out) {
 }  // namespace
 
 std::string lineText(const Instruction& instruction) {
-    switch (instruction.op) {
-    case Op::ANB: return "ANB ";
-    case Op::ORB: return "ORB ";
-    case Op::END: return "END";
-    default: break;
-    }
+    if (instruction.op == Op::END) return "END";
+    for (const Mnemonic& m : kAlone)
+        if (m.op == instruction.op) return std::string(m.text);
     for (const Mnemonic& m : kWithDevice)
         if (m.op == instruction.op) return std::string(m.text) + instruction.device;
     return {};
@@ -59,7 +57,7 @@ std::string lineText(const Instruction& instruction) {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, Op>, 10> kTypedMnemonics = {{{"LD", Op::LD},
+constexpr std::array<std::pair<std::string_view, Op>, 13> kTypedMnemonics = {{{"LD", Op::LD},
                                                                               {"LDI", Op::LDI},
                                                                               {"AND", Op::AND},
                                                                               {"ANI", Op::ANI},
@@ -68,7 +66,10 @@ constexpr std::array<std::pair<std::string_view, Op>, 10> kTypedMnemonics = {{{"
                                                                               {"OUT", Op::OUT},
                                                                               {"ANB", Op::ANB},
                                                                               {"ORB", Op::ORB},
-                                                                              {"END", Op::END}}};
+                                                                              {"END", Op::END},
+                                                                              {"MPS", Op::MPS},
+                                                                              {"MRD", Op::MRD},
+                                                                              {"MPP", Op::MPP}}};
 
 bool isGap(char c) { return c == ' ' || c == '\t'; }
 
@@ -107,7 +108,7 @@ bool parseTypedLine(std::string_view raw, Instruction& out) {
     const std::string_view name = trimmed(line.substr(gap));
     for (const auto& [text, op] : kTypedMnemonics) {
         if (!sameLetters(word, text)) continue;
-        const bool needsName = op != Op::ANB && op != Op::ORB && op != Op::END;
+        const bool needsName = namesDevice(op);
         if (!needsName && name.empty()) {
             out = {op, {}};
             return true;
@@ -186,39 +187,42 @@ struct BddLogic {
 
 }  // namespace
 
-ListRun runList(const std::vector<Instruction>& lines, DeviceTable& devices, Reading reading) {
+ListRun runList(const std::vector<Instruction>& lines, DeviceTable& devices, Reading reading, std::size_t maxWrites) {
     ListRun run;
     Bdd& bdd = devices.bdd();
     BddLogic logic{bdd};
     DeviceValues values(devices, reading);
-    std::vector<Bdd::Ref> stack;
-    bool afterOut = false;
+    ListStacks<Bdd::Ref> stacks;
     auto fail = [&](ListFault fault, std::size_t i) {
         run.fault = fault;
         run.faultLine = i + 1;
+        run.endsWithEnd = stacks.ended;
         return run;
     };
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const Instruction& in = lines[i];
         Bdd::Ref operand = Bdd::False;
-        if (readsDevice(in.op) && !run.endsWithEnd) {
+        if (readsDevice(in.op) && !stacks.ended) {
             operand = values.value(in.device);
             if (readsNegated(in.op)) operand = bdd.notOf(operand);
         }
-        if (const ListFault fault = applyInstruction(in.op, operand, stack, afterOut, run.endsWithEnd, logic);
-            fault != ListFault::None)
-            return fail(fault, i);
+        if (const ListFault fault = applyInstruction(in.op, operand, i, stacks, logic); fault != ListFault::None)
+            return fail(fault, fault == ListFault::BranchNotTakenBack ? stacks.pushedAt.back() : i);
         if (in.op == Op::OUT) {
-            values.write(in.device, stack.back());
-            run.writes.push_back({in.device, stack.back()});
+            values.write(in.device, stacks.blocks.back());
+            run.writes.push_back({in.device, stacks.blocks.back()});
             run.lineOfWrite.push_back(i);
+            if (run.writes.size() >= maxWrites) return run;
         }
     }
-    if (!stack.empty() && !afterOut) {
+    run.endsWithEnd = stacks.ended;
+    switch (endOfListFault(stacks)) {
+    case ListFault::NeverWritten:
         // A result is left behind that no OUT wrote: blame the last line
         // before END.
-        const std::size_t last = lines.size() - (run.endsWithEnd ? 2 : 1);
-        return fail(ListFault::NeverWritten, last);
+        return fail(ListFault::NeverWritten, lines.size() - (run.endsWithEnd ? 2 : 1));
+    case ListFault::BranchNotTakenBack: return fail(ListFault::BranchNotTakenBack, stacks.pushedAt.back());
+    default: break;
     }
     return run;
 }

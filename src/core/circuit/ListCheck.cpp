@@ -45,14 +45,28 @@ ListCheck::ListCheck(const Sheet& sheet, int curRow, int curCol, std::size_t nod
     }
 }
 
-const DrawingRun& ListCheck::composedDrawing() {
-    if (!composed_) composed_ = runDrawing(circuit_, analyses_, devices_, Reading::Composed);
+const DrawingRun& ListCheck::composedDrawing(std::size_t atLeast) {
+    const bool enough = composed_ && (composed_->writes.size() >= atLeast || composed_->writes.size() < composedLimit_);
+    if (!enough) {
+        composed_ = runDrawing(circuit_, analyses_, devices_, Reading::Composed, atLeast);
+        composedLimit_ = atLeast;
+    }
     return *composed_;
 }
 
 std::optional<std::size_t> ListCheck::firstDifference(const std::vector<Instruction>& lines, const ListRun& quick) {
-    if (!firstMismatch(quick.writes, versioned_.writes)) return std::nullopt;
-    return firstMismatch(runList(lines, devices_, Reading::Composed).writes, composedDrawing().writes);
+    const auto versioned = firstMismatch(quick.writes, versioned_.writes);
+    if (!versioned) return std::nullopt;
+    // The writes before the first versioned difference agree when composed
+    // too, and most often the difference is a real one. Composing grows with
+    // every rung composed, so it goes only as far as it must: to that write,
+    // then twice as far each time the writes still agree.
+    for (std::size_t limit = *versioned + 1;; limit *= 2) {
+        const ListRun list = runList(lines, devices_, Reading::Composed, limit);
+        const DrawingRun& drawing = composedDrawing(limit);
+        if (const auto w = firstMismatch(list.writes, drawing.writes)) return w;
+        if (list.writes.size() < limit || drawing.writes.size() < limit) return std::nullopt;
+    }
 }
 
 CheckResult ListCheck::check(std::string_view list) {
@@ -79,22 +93,31 @@ CheckResult ListCheck::check(std::string_view list) {
 StructuralResult ListCheck::structuralList(bool endLine) {
     if (tooComplex_) return tooComplex();
     try {
-        BuiltLines built = buildLines(circuit_, analyses_);
-        // Every coil of the rungs built has its OUT, in drawing order, so the
-        // k-th write of the lines answers the k-th write of the drawing. A
-        // copy of a shared part that reads a coil the rung has just written
-        // can differ from the drawing, where every coil of a rung sees the
-        // values from before the rung.
-        if (const auto w = firstDifference(built.lines, runList(built.lines, devices_, Reading::Versioned))) {
-            const Rung& rung = circuit_.rungs[static_cast<std::size_t>(versioned_.rungOfWrite[*w])];
-            return refusedResult({RefusalReason::RereadsOwnCoil, rung.row, {}});
+        // Coils of one rung that hang from different points are written with
+        // the branch stack, so that every branch starts from the shared
+        // part's value from before the rung's first OUT, as in the drawing.
+        // Should that list differ, the copies of the shared part are tried.
+        std::optional<Refusal> differs;
+        for (const bool branched : {true, false}) {
+            BuiltLines built = buildLines(circuit_, analyses_, branched);
+            // Every coil of the rungs built has its OUT, in drawing order, so
+            // the k-th write of the lines answers the k-th write of the
+            // drawing. A branch that reads a coil the rung has just written
+            // can differ from the drawing, where every coil of a rung sees
+            // the values from before the rung.
+            if (const auto w = firstDifference(built.lines, runList(built.lines, devices_, Reading::Versioned))) {
+                const Rung& rung = circuit_.rungs[static_cast<std::size_t>(versioned_.rungOfWrite[*w])];
+                if (!differs) differs = Refusal{RefusalReason::RereadsOwnCoil, rung.row, {}};
+                continue;
+            }
+            if (built.refused) return refusedResult(*built.refused);
+            if (circuit_.endAtCursor || endLine) built.lines.push_back({Op::END, {}});
+            StructuralResult result;
+            result.ok = true;
+            for (const Instruction& in : built.lines) result.list += lineText(in) + "\r\n";
+            return result;
         }
-        if (built.refused) return refusedResult(*built.refused);
-        if (circuit_.endAtCursor || endLine) built.lines.push_back({Op::END, {}});
-        StructuralResult result;
-        result.ok = true;
-        for (const Instruction& in : built.lines) result.list += lineText(in) + "\r\n";
-        return result;
+        return refusedResult(*differs);
     } catch (const BddOverflow&) {
         return tooComplex();
     }

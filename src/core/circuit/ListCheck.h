@@ -64,14 +64,17 @@ private:
     // among the writes both make; nothing when they agree on all of them.
     // `quick` is the run of `lines` in the versioned reading.
     std::optional<std::size_t> firstDifference(const std::vector<Instruction>& lines, const ListRun& quick);
-    const DrawingRun& composedDrawing();
+    // The drawing's composed writes, at least the first `atLeast` of them
+    // (all of them when it has fewer).
+    const DrawingRun& composedDrawing(std::size_t atLeast);
 
     Circuit circuit_;
     std::vector<RungAnalysis> analyses_;
     Bdd bdd_;
     DeviceTable devices_;
     DrawingRun versioned_;                 // the drawing's writes, versioned
-    std::optional<DrawingRun> composed_;   // and composed, made when first needed
+    std::optional<DrawingRun> composed_;   // and composed, as far as needed so far
+    std::size_t composedLimit_ = 0;        // the limit composed_ was run with
     bool tooComplex_ = false;
 };
 

@@ -23,13 +23,17 @@ std::string listFaultText(ListFault fault, Op op) {
     switch (fault) {
     case ListFault::None: return {};
     case ListFault::NotAnInstruction:
-        return "不是一条指令：应为助记符（LD、LDI、AND、ANI、OR、ORI、ANB、ORB、OUT、END），"
+        return "不是一条指令：应为助记符（LD、LDI、AND、ANI、OR、ORI、ANB、ORB、MPS、MRD、MPP、OUT、END），"
                "隔空格后写三个字符的器件名";
     case ListFault::NothingToCombine: return mnemonic(op) + " 之前没有用 LD 或 LDI 装入的块";
     case ListFault::BlockWithoutPartner: return mnemonic(op) + " 要合并两个块，这里只有一个块";
     case ListFault::OutOfSeveral: return "OUT 之前还有块没有用 ANB 或 ORB 合并";
     case ListFault::AfterEnd: return "END 之后不能再有指令";
     case ListFault::NeverWritten: return "这里得到的结果没有用 OUT 输出";
+    case ListFault::BranchStackFull:
+        return "MPS 最多只能存入 " + std::to_string(kBranchStackDepth) + " 层，这里分支栈已满";
+    case ListFault::BranchStackEmpty: return mnemonic(op) + " 之前没有用 MPS 存入的结果";
+    case ListFault::BranchNotTakenBack: return "这里用 MPS 存入的结果在梯级结束前没有用 MPP 取出";
     }
     return {};
 }
@@ -55,25 +59,34 @@ TypedListReading readTypedList(std::string_view text) {
         return reading;
     }
     OffLogic logic;
-    std::vector<bool> stack;
-    bool afterOut = false, ended = false;
+    ListStacks<bool> stacks;
+    auto fail = [&](ListFault fault, std::size_t i, Op op) {
+        reading.fault = fault;
+        reading.line = parsed.lineNumbers[i];
+        reading.why = listFaultText(fault, op);
+    };
     for (std::size_t i = 0; i < parsed.lines.size(); ++i) {
         const Op op = parsed.lines[i].op;
-        const ListFault fault = applyInstruction(op, false, stack, afterOut, ended, logic);
+        const ListFault fault = applyInstruction(op, false, i, stacks, logic);
+        if (fault == ListFault::BranchNotTakenBack) {
+            fail(fault, stacks.pushedAt.back(), Op::MPS);
+            return reading;
+        }
         if (fault != ListFault::None) {
-            reading.fault = fault;
-            reading.line = parsed.lineNumbers[i];
-            reading.why = listFaultText(fault, op);
+            fail(fault, i, op);
             return reading;
         }
     }
-    if (!stack.empty() && !afterOut) {
+    switch (endOfListFault(stacks)) {
+    case ListFault::NeverWritten: {
         // The result left behind: blame the last line before END.
         std::size_t last = parsed.lines.size() - 1;
-        if (ended && last > 0) --last;
-        reading.fault = ListFault::NeverWritten;
-        reading.line = parsed.lineNumbers[last];
-        reading.why = listFaultText(ListFault::NeverWritten, parsed.lines[last].op);
+        if (stacks.ended && last > 0) --last;
+        fail(ListFault::NeverWritten, last, parsed.lines[last].op);
+        break;
+    }
+    case ListFault::BranchNotTakenBack: fail(ListFault::BranchNotTakenBack, stacks.pushedAt.back(), Op::MPS); break;
+    default: break;
     }
     return reading;
 }

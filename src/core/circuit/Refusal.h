@@ -11,7 +11,7 @@ enum class RefusalReason {
     ParallelCoilWithoutCoil,  // a parallel coil hung where no coil is above
     CoilOnRail,               // a coil wired straight to the left rail, no contact between
     NotSeriesParallel,        // a bridge: not made of series and parallel parts
-    RereadsOwnCoil,           // a copied shared part would read a coil the rung has just written
+    RereadsOwnCoil,           // a branch would read a coil the rung has just written
     TooComplex,               // the proof outgrew its memory
 };
 

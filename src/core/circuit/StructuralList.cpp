@@ -1,5 +1,8 @@
 #include "circuit/StructuralList.h"
 
+#include <span>
+#include <utility>
+
 namespace lp {
 
 namespace {
@@ -20,15 +23,118 @@ std::optional<Refusal> coilFault(const Circuit& circuit, const Rung& rung, const
     return Refusal{RefusalReason::CoilJoinedToNothing, coil.row, coil.name};
 }
 
+bool sameTerm(const SpTerm& a, const SpTerm& b) {
+    if (a.kind != b.kind || a.contact != b.contact || a.parts.size() != b.parts.size()) return false;
+    for (std::size_t i = 0; i < a.parts.size(); ++i)
+        if (!sameTerm(a.parts[i], b.parts[i])) return false;
+    return true;
+}
+
+// The coils of a rung written from the points they hang from: the part of
+// the rung that several coils share is written once, and where their paths
+// part, MPS saves the result at that point, MRD takes it up again for each
+// middle branch and MPP for the last. Coils stay in drawing order: a part
+// shared by coils that are not neighbours in that order is written again.
+class BranchWriter {
+public:
+    BranchWriter(const Circuit& circuit, std::vector<Instruction>& out) : circuit_(circuit), out_(out) {}
+
+    // False, with nothing written, when the points nest deeper than the
+    // branch stack goes.
+    bool write(const Rung& rung, const RungAnalysis& analysis) {
+        paths_.clear();
+        names_.clear();
+        for (std::size_t k = 0; k < rung.coils.size(); ++k) {
+            const SpTerm& term = analysis.terms[static_cast<std::size_t>(analysis.coils[k].term)];
+            // A series term is its parts from the rail on; any other term is one part.
+            paths_.push_back(term.kind == SpTerm::Kind::Series ? std::span<const SpTerm>(term.parts)
+                                                               : std::span<const SpTerm>(&term, 1));
+            names_.push_back(&circuit_.coils[static_cast<std::size_t>(rung.coils[k])].name);
+        }
+        const std::size_t start = out_.size();
+        depth_ = 0;
+        tooDeep_ = false;
+        group(0, paths_.size(), 0);
+        if (tooDeep_) out_.resize(start);
+        return !tooDeep_;
+    }
+
+private:
+    // The part coil k's path goes on with after `d` parts; null where the coil hangs.
+    const SpTerm* next(std::size_t k, std::size_t d) const { return d < paths_[k].size() ? &paths_[k][d] : nullptr; }
+    bool sameNext(std::size_t a, std::size_t b, std::size_t d) const {
+        const SpTerm* x = next(a, d);
+        const SpTerm* y = next(b, d);
+        return x == y || (x && y && sameTerm(*x, *y));
+    }
+
+    // Coils [begin, end) share their first `d` parts, whose result is the
+    // current one (none when d is 0).
+    void group(std::size_t begin, std::size_t end, std::size_t d) {
+        std::vector<std::pair<std::size_t, std::size_t>> runs;
+        for (std::size_t k = begin; k < end; ++k) {
+            if (k == begin || !sameNext(k - 1, k, d))
+                runs.emplace_back(k, k + 1);
+            else
+                runs.back().second = k + 1;
+        }
+        if (d == 0 || runs.size() == 1) {
+            // From the rail each run starts a rung of its own; a single run
+            // goes straight on from the current result.
+            for (const auto& [b, e] : runs) run(b, e, d);
+            return;
+        }
+        if (depth_ == kBranchStackDepth) {
+            tooDeep_ = true;
+            return;
+        }
+        out_.push_back({Op::MPS, {}});
+        ++depth_;
+        for (std::size_t r = 0; r < runs.size() && !tooDeep_; ++r) {
+            if (r > 0) out_.push_back({r + 1 == runs.size() ? Op::MPP : Op::MRD, {}});
+            run(runs[r].first, runs[r].second, d);
+        }
+        --depth_;
+    }
+
+    // Coils [begin, end) go on with the same part after `d` parts, or all hang there.
+    void run(std::size_t begin, std::size_t end, std::size_t d) {
+        const SpTerm* part = next(begin, d);
+        if (!part) {
+            for (std::size_t k = begin; k < end; ++k) out_.push_back({Op::OUT, *names_[k]});
+            return;
+        }
+        if (d > 0 && part->kind == SpTerm::Kind::Contact) {
+            out_.push_back(contactLine(circuit_.contacts[static_cast<std::size_t>(part->contact)], Op::AND, Op::ANI));
+        } else {
+            emitBlock(*part, circuit_, out_);
+            if (d > 0) out_.push_back({Op::ANB, {}});
+        }
+        group(begin, end, d + 1);
+    }
+
+    const Circuit& circuit_;
+    std::vector<Instruction>& out_;
+    std::vector<std::span<const SpTerm>> paths_;
+    std::vector<const std::string*> names_;
+    std::size_t depth_ = 0;
+    bool tooDeep_ = false;
+};
+
 // Appends the rung's lines; tells why not when it cannot be written.
+// `branched`: coils that hang from different points are written with the
+// branch stack, else each with its own copy of the part they share.
 std::optional<Refusal> emitRung(const Circuit& circuit, const Rung& rung, const RungAnalysis& analysis,
-                                std::vector<Instruction>& out) {
+                                std::vector<Instruction>& out, bool branched) {
     if (rung.coils.empty()) return Refusal{RefusalReason::NoCoil, rung.row, {}};
     for (std::size_t k = 0; k < rung.coils.size(); ++k)
         if (auto fault = coilFault(circuit, rung, circuit.coils[static_cast<std::size_t>(rung.coils[k])], analysis.coils[k].feed))
             return fault;
     for (const CoilFeed& feed : analysis.coils)
         if (feed.feed == Feed::NotSeriesParallel) return Refusal{RefusalReason::NotSeriesParallel, rung.row, {}};
+    if (branched && BranchWriter(circuit, out).write(rung, analysis)) return std::nullopt;
+    // Each point written from the rail, the shared part copied; also where
+    // the points nest deeper than the branch stack goes.
     int lastLeadIn = -1;
     for (std::size_t k = 0; k < rung.coils.size(); ++k) {
         const Coil& coil = circuit.coils[static_cast<std::size_t>(rung.coils[k])];
@@ -61,10 +167,10 @@ void emitBlock(const SpTerm& term, const Circuit& circuit, std::vector<Instructi
     }
 }
 
-BuiltLines buildLines(const Circuit& circuit, const std::vector<RungAnalysis>& analyses) {
+BuiltLines buildLines(const Circuit& circuit, const std::vector<RungAnalysis>& analyses, bool branched) {
     BuiltLines built;
     for (std::size_t r = 0; r < circuit.rungs.size() && !built.refused; ++r)
-        built.refused = emitRung(circuit, circuit.rungs[r], analyses[r], built.lines);
+        built.refused = emitRung(circuit, circuit.rungs[r], analyses[r], built.lines, branched);
     return built;
 }
 

@@ -5,8 +5,10 @@
 // part is its first part followed by AND/ANI for a single contact or by a
 // sub-block LD ... ANB; a parallel part is its first branch followed by
 // OR/ORI for a single contact or by a sub-block LD ... ORB. Coils hanging
-// from the same point follow one another as OUT lines; a coil hanging from
-// another point gets its own copy of the shared part.
+// from the same point follow one another as OUT lines; coils hanging from
+// different points share the part before the point where they part, which
+// is written once and kept on the branch stack (MPS, MRD, MPP), or, when
+// asked, each coil gets its own copy of the shared part.
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,8 +36,11 @@ struct BuiltLines {
     std::optional<Refusal> refused;  // why that rung cannot be written
 };
 
-// `analyses` holds one analysis per rung of Circuit::rungs.
-BuiltLines buildLines(const Circuit& circuit, const std::vector<RungAnalysis>& analyses);
+// `analyses` holds one analysis per rung of Circuit::rungs. `branched`:
+// coils hanging from different points share their common part through the
+// branch stack (where the points nest no deeper than the stack goes); else
+// each gets its own copy of it.
+BuiltLines buildLines(const Circuit& circuit, const std::vector<RungAnalysis>& analyses, bool branched = true);
 
 // The result for a refusal, with its message.
 StructuralResult refusedResult(const Refusal& refusal);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <set>
 
+#include "circuit/DeviceNames.h"
 #include "circuit/ListCheck.h"
 #include "circuit/ListFaultText.h"
 
@@ -129,18 +130,8 @@ std::optional<ListVerdict> counterexample(const Sheet& sheet, int curRow, int cu
     return std::nullopt;
 }
 
-}  // namespace
-
-ListVerdict checkWrittenList(const Sheet& sheet, int curRow, int curCol, std::string_view text,
-                             const DrawingRefusal& refusal) {
-    const TypedListReading reading = readTypedList(text);
-    if (reading.fault != ListFault::None) return lineVerdict(reading.line, reading.why);
-    const ParsedList& parsed = reading.parsed;
-    // A drawing the conversion cannot write is refused as the conversion
-    // refuses it, whatever the list: no list can agree with a faulty drawing.
-    if (auto message = refusal()) return refusedVerdict(std::move(*message));
-
-    ListCheck check(sheet, curRow, curCol);
+// The verdict on a list whose names are the drawing's.
+ListVerdict judge(ListCheck& check, const Sheet& sheet, int curRow, int curCol, const ParsedList& parsed) {
     const CheckResult result = check.check(programText(parsed.lines));
     switch (result.verdict) {
     case CheckVerdict::Matches: return {};
@@ -165,7 +156,30 @@ ListVerdict checkWrittenList(const Sheet& sheet, int curRow, int curCol, std::st
     return {};
 }
 
+}  // namespace
+
+ListVerdict checkWrittenList(const Sheet& sheet, int curRow, int curCol, std::string_view text,
+                             const DrawingRefusal& refusal) {
+    const TypedListReading reading = readTypedList(text);
+    if (reading.fault != ListFault::None) return lineVerdict(reading.line, reading.why);
+    ParsedList parsed = reading.parsed;
+    // A drawing the conversion cannot write is refused as the conversion
+    // refuses it, whatever the list: no list can agree with a faulty drawing.
+    if (auto message = refusal()) return refusedVerdict(std::move(*message));
+
+    ListCheck check(sheet, curRow, curCol);
+    matchDrawingNames(parsed.lines, check.circuit());
+    ListVerdict verdict = judge(check, sheet, curRow, curCol, parsed);
+    verdict.note = twoSpellingsNote(check.circuit());
+    return verdict;
+}
+
 std::string verdictMessage(const ListVerdict& verdict) {
+    if (!verdict.note.empty()) {
+        ListVerdict bare = verdict;
+        bare.note.clear();
+        return verdictMessage(bare) + "\n" + verdict.note;
+    }
     switch (verdict.kind) {
     case ListVerdict::Kind::Agrees: return "语句表与梯形图一致。";
     case ListVerdict::Kind::Line: return lineMessage(verdict.line, verdict.why);

@@ -32,17 +32,23 @@ struct ListVerdict {
     std::string coil;
     bool drawingValue = false;
     bool listValue = false;
+    // Names of the drawing that differ in letter case only, named for the
+    // user (see twoSpellingsNote); empty when there are none.
+    std::string note;
 };
 
 // Why the conversion would refuse the drawing, nothing when it writes it;
 // asked once the text reads as a list.
 using DrawingRefusal = std::function<std::optional<std::string>()>;
 
-// `text` as the user typed it (see ListSyntax::Typed).
+// `text` as the user typed it (see ListSyntax::Typed); a device name that
+// matches a name of the drawing apart from letter case is that device (see
+// matchDrawingNames).
 ListVerdict checkWrittenList(const Sheet& sheet, int curRow, int curCol, std::string_view text,
                              const DrawingRefusal& refusal);
 
-// The answer in plain Chinese, as the message box shows it.
+// The answer in plain Chinese, as the message box shows it, the note on a
+// line of its own after it.
 std::string verdictMessage(const ListVerdict& verdict);
 
 }  // namespace lp

@@ -3,25 +3,28 @@
 #include <algorithm>
 #include <set>
 
+#include "circuit/DeviceNames.h"
 #include "circuit/WirePieces.h"
 
 namespace lp {
 
 Simulation::Simulation(const ParsedList& parsed, const Sheet& sheet, int curRow, int curCol)
     : circuit_(readCircuit(sheet, curRow, curCol, netOfCell_)) {
+    std::vector<Instruction> program = parsed.lines;
+    matchDrawingNames(program, circuit_);
     std::set<std::string> listed, written;
-    for (const Instruction& in : parsed.lines) {
-        if (in.op == Op::ANB || in.op == Op::ORB || in.op == Op::END) continue;
+    for (const Instruction& in : program) {
+        if (in.op == Op::MPS || in.op == Op::MRD || in.op == Op::MPP) usesBranchStack_ = true;
+        if (!namesDevice(in.op)) continue;
         listed.insert(in.device);
         if (in.op == Op::OUT) written.insert(in.device);
     }
     names_.assign(listed.begin(), listed.end());
     slotNames_ = names_;
     for (const std::string& name : names_) input_.push_back(written.count(name) ? 0 : 1);
-    for (std::size_t i = 0; i < parsed.lines.size(); ++i) {
-        const Instruction& in = parsed.lines[i];
-        const bool named = in.op != Op::ANB && in.op != Op::ORB && in.op != Op::END;
-        lines_.push_back({in.op, named ? slotOf(in.device) : -1, parsed.lineNumbers[i]});
+    for (std::size_t i = 0; i < program.size(); ++i) {
+        const Instruction& in = program[i];
+        lines_.push_back({in.op, namesDevice(in.op) ? slotOf(in.device) : -1, parsed.lineNumbers[i]});
     }
     if (lines_.empty()) lines_.push_back({Op::END, -1, 1});
     for (const Contact& c : circuit_.contacts) contactSlot_.push_back(slotOf(c.name));
@@ -32,7 +35,9 @@ Simulation::Simulation(const ParsedList& parsed, const Sheet& sheet, int curRow,
     startOfScan_ = values_;
     endOfScan_ = values_;
     powered_.assign(static_cast<std::size_t>(std::max(circuit_.netCount, 1)), 0);
-    stack_.reserve(16);
+    state_.blocks.reserve(16);
+    state_.branches.reserve(kBranchStackDepth);
+    state_.pushedAt.reserve(kBranchStackDepth);
 }
 
 int Simulation::slotOf(const std::string& name) {
@@ -71,8 +76,7 @@ void Simulation::beginScan() {
     for (std::size_t d = 0; d < input_.size(); ++d)
         if (input_[d]) values_[d] = switches_[d];
     startOfScan_ = values_;
-    stack_.clear();
-    afterOut_ = ended_ = false;
+    state_.clear();
     midScan_ = true;
     next_ = 0;
 }
@@ -83,14 +87,14 @@ void Simulation::runLine(std::size_t i) {
     if (readsDevice(line.op)) operand = values_[static_cast<std::size_t>(line.device)] ^ (readsNegated(line.op) ? 1 : 0);
     BoolLogic logic;
     // The list was read as well formed before it ran, so no line can fail.
-    (void)applyInstruction(line.op, operand, stack_, afterOut_, ended_, logic);
-    if (line.op == Op::OUT) values_[static_cast<std::size_t>(line.device)] = stack_.back();
+    (void)applyInstruction(line.op, operand, i, state_, logic);
+    if (line.op == Op::OUT) values_[static_cast<std::size_t>(line.device)] = state_.blocks.back();
 }
 
 void Simulation::endScan() {
     ++scans_;
     midScan_ = false;
-    stack_.clear();  // the next scan starts on an empty stack
+    state_.clear();  // the next scan starts on empty stacks
     next_ = 0;
     scanned_ = true;
     endOfScan_ = values_;
@@ -102,7 +106,7 @@ void Simulation::scan(long n) {
         if (!midScan_) beginScan();
         for (;;) {
             runLine(next_);
-            if (ended_ || ++next_ >= lines_.size()) break;
+            if (state_.ended || ++next_ >= lines_.size()) break;
         }
         endScan();
     }
@@ -114,7 +118,7 @@ void Simulation::step() {
     if (!midScan_) beginScan();
     runLine(next_);
     lastStep_ = next_;
-    if (ended_ || ++next_ >= lines_.size()) endScan();
+    if (state_.ended || ++next_ >= lines_.size()) endScan();
     cellsStale_ = true;
 }
 
@@ -122,8 +126,8 @@ void Simulation::reset() {
     std::fill(values_.begin(), values_.end(), 0);
     std::fill(switches_.begin(), switches_.end(), 0);
     startOfScan_ = endOfScan_ = values_;
-    stack_.clear();
-    afterOut_ = ended_ = midScan_ = scanned_ = false;
+    state_.clear();
+    midScan_ = scanned_ = false;
     next_ = 0;
     lastStep_ = kNone;
     scans_ = 0;

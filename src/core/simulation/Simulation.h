@@ -25,7 +25,9 @@ namespace lp {
 
 class Simulation {
 public:
-    // `parsed`: a well-formed list (see readTypedList).
+    // `parsed`: a well-formed list (see readTypedList). A device name of the
+    // list that matches a name of the drawing apart from letter case is that
+    // device (see matchDrawingNames).
     Simulation(const ParsedList& parsed, const Sheet& sheet, int curRow, int curCol);
 
     // The devices, in code-point order of their names.
@@ -54,7 +56,12 @@ public:
     // The line of the text the last step ran, 0 when no step has run since the last whole scan or reset.
     std::size_t lastStepLine() const { return lastStep_ == kNone ? 0 : lines_[lastStep_].textLine; }
     // The blocks on the stack, bottom first.
-    const std::vector<uint8_t>& stack() const { return stack_; }
+    const std::vector<uint8_t>& stack() const { return state_.blocks; }
+    // The results saved on the branch stack by MPS, bottom first.
+    const std::vector<uint8_t>& branchStack() const { return state_.branches; }
+    // Whether the list has an MPS, MRD or MPP line: only then is the branch
+    // stack worth showing.
+    bool usesBranchStack() const { return usesBranchStack_; }
 
     // The coils that the last whole scan leaves with another value than the
     // drawing does from the same start, in code-point order.
@@ -92,8 +99,9 @@ private:
     std::vector<uint8_t> switches_;  // by slot, inputs only
     std::vector<uint8_t> startOfScan_, endOfScan_;
     bool scanned_ = false;
-    std::vector<uint8_t> stack_;
-    bool afterOut_ = false, ended_ = false, midScan_ = false;
+    ListStacks<uint8_t> state_;
+    bool usesBranchStack_ = false;
+    bool midScan_ = false;
     std::size_t next_ = 0;
     std::size_t lastStep_ = kNone;
     long scans_ = 0;

@@ -33,5 +33,8 @@ std::string scanCounterText(long scans);
 // The stack, bottom first: "栈（自底向上）：1 0", "…：空", and after the
 // last step "　（第K行之后）".
 std::string stackText(const std::vector<uint8_t>& stack, std::size_t lastStepLine);
+// The branch stack of MPS, MRD and MPP, bottom first: "分支栈（自底向上）：1 0",
+// "…：空".
+std::string branchStackText(const std::vector<uint8_t>& branches);
 
 }  // namespace lp
