@@ -24,6 +24,7 @@ struct DeviceTableModel {
     std::vector<DeviceRow> rows;  // by device number
     std::string counter;          // "扫描次数：N"
     std::string stack;            // the block stack after the last step
+    std::string branchStack;      // the branch stack (MPS); "" when the list has none
     bool playing = false;         // the continuous run is on
     std::string runPause;         // "运行" or "暂停"
     int periodMs = 0;

@@ -255,6 +255,7 @@ struct MainController::State {
         }
         model.counter = scanCounterText(sim.scans());
         model.stack = stackText(sim.stack(), sim.lastStepLine());
+        if (sim.usesBranchStack()) model.branchStack = branchStackText(sim.branchStack());
         model.playing = simulation.playing;
         model.runPause = simulation.playing ? kPauseText : kRunText;
         model.periodMs = simulation.periodMs;
