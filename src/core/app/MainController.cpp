@@ -7,6 +7,7 @@
 
 #include "app/ButtonTips.h"
 #include "app/MainView.h"
+#include "app/PictureExport.h"
 #include "app/RunMenu.h"
 #include "document/Document.h"
 #include "document/DocumentCommands.h"
@@ -445,6 +446,12 @@ void MainController::menuCommand(MenuCommand command) {
         s.running = true;
         s.opened(openDrawingAsked(s.ladder, s.document));
         break;
+    case MenuCommand::ExportPicture: exportPicture(); return;
+    case MenuCommand::PrintPicture:
+        s.running = true;
+        s.showPalette();
+        s.view.printPicture(picture());
+        break;
     case MenuCommand::Undo: undo(); return;
     case MenuCommand::Redo: redo(); return;
     case MenuCommand::RenameDevice:
@@ -661,6 +668,29 @@ Picture MainController::picture() const {
     const std::string& path = s_->document.path();
     const std::size_t slash = path.find_last_of("/\\");
     return drawingPicture(s_->ladder, slash == std::string::npos ? path : path.substr(slash + 1), todaysDate());
+}
+
+bool MainController::exportPicture() {
+    State& s = *s_;
+    if (s.running || !s.loaded) return false;
+    s.running = true;
+    s.showPalette();
+    const std::string& file = s.document.path();
+    const std::string start = file.empty() ? s.ladder.exportDir : file.substr(0, file.find_last_of('.')) + ".png";
+    const std::string path = s.view.askPicturePath(kExportPictureTitle, start);
+    bool written = false;
+    if (!path.empty()) {
+        const PictureFormat format = pictureFormatOf(path);
+        const Picture drawing = picture();
+        std::string why = format == PictureFormat::Svg ? writeSvgPicture(drawing, path)
+                                                       : s.view.writePicture(drawing, path, format);
+        if (!why.empty() && format != PictureFormat::Svg) why = "无法写入文件：" + path + "（" + why + "）";
+        if (!why.empty()) s.boxes.messageBox(why, kProgramTitle);
+        written = why.empty();
+    }
+    s.running = false;
+    s.showCoreState();
+    return written;
 }
 
 bool MainController::savePictureSvg(const std::string& path) { return s_->write(path, svgOf(picture())); }

@@ -98,6 +98,8 @@ public:
     // The drawing as a picture (文件 → 导出图片, 打印), and written as SVG.
     // A file that cannot be written is told with the reason; false then.
     Picture picture() const;
+    // 导出图片: asks the view for a file, writes the picture there.
+    bool exportPicture();
     bool savePictureSvg(const std::string& path);
     // The running simulation's timing diagram saved as CSV, or as SVG when
     // the name ends in ".svg". False with a message when not written.

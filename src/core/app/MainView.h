@@ -8,6 +8,8 @@
 
 #include "app/DeviceTableModel.h"
 #include "app/Menus.h"
+#include "app/PictureExport.h"
+#include "app/PictureModel.h"
 #include "app/SheetPaint.h"
 #include "app/UserInterface.h"
 
@@ -40,6 +42,20 @@ public:
     // The items of 文件 → 最近打开的图纸, newest first ("&1 图纸.lad  (folder)");
     // choosing one is MainController::openRecent with its index.
     virtual void setRecentDrawings(const std::vector<std::string>& captions) { (void)captions; }
+
+    // 导出图片: the save dialog for a picture (PNG, SVG, and PDF where the
+    // view can write it), "" when cancelled; then the picture written in a
+    // format the core does not write itself: "" on success, else the reason.
+    virtual std::string askPicturePath(const std::string& title, const std::string& suggested) {
+        (void)title, (void)suggested;
+        return {};
+    }
+    virtual std::string writePicture(const Picture& picture, const std::string& path, PictureFormat format) {
+        (void)picture, (void)path, (void)format;
+        return "不支持这种图片格式";
+    }
+    // 打印: the system's print dialog (and a preview where there is one).
+    virtual void printPicture(const Picture& picture) { (void)picture; }
 
     // The device table beside the main window: a new simulation's rows
     // (shown: the table is opened), then the same rows with new values.

@@ -14,6 +14,8 @@ constexpr std::array kFileItems{
     MenuItemSpec{MenuCommand::OpenDrawing, "打开图纸(&O)...", ctrl('O')},
     MenuItemSpec{MenuCommand::SaveDrawing, "保存图纸(&S)", ctrl('S')},
     MenuItemSpec{MenuCommand::SaveDrawingAs, "图纸另存为(&A)...", ctrl('S', true)},
+    MenuItemSpec{MenuCommand::ExportPicture, "导出图片(&E)...", ctrl('E')},
+    MenuItemSpec{MenuCommand::PrintPicture, "打印(&P)...", ctrl('P')},
 };
 
 constexpr std::array kEditItems{

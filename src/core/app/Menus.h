@@ -12,6 +12,8 @@ enum class MenuCommand {
     OpenDrawing,
     SaveDrawing,
     SaveDrawingAs,
+    ExportPicture,
+    PrintPicture,
     CheckList,
     StartSimulation,
     StepSimulation,
