@@ -44,7 +44,7 @@ cmake --build "$WIN_BUILD_DIR" -j "$JOBS"
 
 # Only DLLs that Windows itself ships may be needed.
 OBJDUMP=x86_64-w64-mingw32-objdump
-SYSTEM_DLLS='^(kernel32|user32|gdi32|comctl32|comdlg32|advapi32|shell32|ole32|oleaut32|uxtheme|msvcrt|ws2_32|shcore|dwmapi|imm32|version|winmm|psapi|bcrypt|ntdll|uuid|shlwapi|rpcrt4|secur32|crypt32|usp10|gdiplus|msimg32|dbghelp|setupapi|winspool\.drv)\.dll$'
+SYSTEM_DLLS='^(kernel32|user32|gdi32|comctl32|comdlg32|advapi32|shell32|ole32|oleaut32|windowscodecs|uxtheme|msvcrt|ws2_32|shcore|dwmapi|imm32|version|winmm|psapi|bcrypt|ntdll|uuid|shlwapi|rpcrt4|secur32|crypt32|usp10|gdiplus|msimg32|dbghelp|setupapi|winspool\.drv)\.dll$'
 for exe in $(find "$WIN_BUILD_DIR" -name '*.exe' -not -path '*/CMakeFiles/*'); do
   for dll in $($OBJDUMP -p "$exe" | sed -n 's/^\s*DLL Name: //p'); do
     if ! echo "$dll" | tr 'A-Z' 'a-z' | grep -Eq "$SYSTEM_DLLS"; then

@@ -92,9 +92,10 @@ QString writePicturePdf(const Picture& picture, const QString& path) {
 
 void paintPicturePages(QPagedPaintDevice& device, const Picture& picture) {
     QPainter painter(&device);
-    const QRectF page = device.pageLayout().paintRectPixels(device.resolution());
+    const int dpi = device.logicalDpiX();
+    const QRectF page = device.pageLayout().paintRectPixels(dpi);
     // The picture's pixels are 1/96 inch; the device has its own.
-    const double scale = std::min(device.resolution() / 96.0, page.width() / picture.width);
+    const double scale = std::min(dpi / 96.0, page.width() / picture.width);
     const double pageHeight = page.height() / scale;
     for (double top = 0; top < picture.height; top += pageHeight) {
         if (top > 0) device.newPage();
