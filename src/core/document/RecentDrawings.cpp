@@ -48,8 +48,15 @@ void RecentDrawings::keep() const {
 std::string recentDrawingCaption(std::size_t index, const std::string& path) {
     const std::size_t slash = path.find_last_of("/\\");
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    std::string caption = "&" + std::to_string(index + 1) + " " + name;
-    if (slash != std::string::npos) caption += "  (" + path.substr(0, slash == 0 ? 1 : slash) + ")";
+    std::string caption = "&";
+    caption += std::to_string(index + 1);
+    caption += ' ';
+    caption += name;
+    if (slash != std::string::npos) {
+        caption += "  (";
+        caption += path.substr(0, slash == 0 ? 1 : slash);
+        caption += ')';
+    }
     return caption;
 }
 

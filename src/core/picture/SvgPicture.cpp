@@ -45,28 +45,42 @@ std::string xmlText(const std::string& text) {
 
 std::string svgOf(const Picture& picture) {
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + number(picture.width) + "\" height=\"" +
-           number(picture.height) + "\" viewBox=\"0 0 " + number(picture.width) + ' ' + number(picture.height) + "\">\n";
+    const std::string width = number(picture.width), height = number(picture.height);
+    svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"";
+    svg += width + "\" height=\"" + height + "\" viewBox=\"0 0 " + width + ' ' + height + "\">\n";
     svg += "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
-    for (const PictureStroke& s : picture.strokes)
-        svg += "<line x1=\"" + number(s.x1) + "\" y1=\"" + number(s.y1) + "\" x2=\"" + number(s.x2) + "\" y2=\"" +
-               number(s.y2) + "\" stroke=\"" + (s.grey ? "#999999" : "black") + "\" stroke-width=\"" + number(s.width) +
-               "\"/>\n";
+    for (const PictureStroke& s : picture.strokes) {
+        svg += "<line";
+        for (const auto& [name, value] : {std::pair{" x1=\"", s.x1}, {"\" y1=\"", s.y1}, {"\" x2=\"", s.x2},
+                                          {"\" y2=\"", s.y2}, {"\" stroke-width=\"", s.width}}) {
+            svg += name;
+            svg += number(value);
+        }
+        svg += s.grey ? "\" stroke=\"#999999\"/>\n" : "\" stroke=\"black\"/>\n";
+    }
     svg += std::string("<g font-family=\"") + kPictureFonts + "\" fill=\"black\" xml:space=\"preserve\" style=\"white-space: pre\">\n";
     for (const PictureText& t : picture.texts) {
         svg += "<text";
         if (t.columns.empty()) {
-            svg += " x=\"" + number(t.x) + "\"";
+            svg += " x=\"";
+            svg += number(t.x);
+            svg += "\"";
         } else {
             // Every character at its column: one x per character.
             svg += " x=\"";
-            for (std::size_t i = 0; i < t.columns.size(); ++i)
-                svg += (i ? " " : "") + number(t.x + t.columns[i] * t.size / 2);
+            for (std::size_t i = 0; i < t.columns.size(); ++i) {
+                if (i) svg += ' ';
+                svg += number(t.x + t.columns[i] * t.size / 2);
+            }
             svg += "\"";
         }
-        svg += " y=\"" + number(t.baseline) + "\" font-size=\"" + number(t.size) + "\"";
-        if (t.bold) svg += " font-weight=\"bold\"";
-        svg += ">" + xmlText(t.text) + "</text>\n";
+        svg += " y=\"";
+        svg += number(t.baseline);
+        svg += "\" font-size=\"";
+        svg += number(t.size);
+        svg += t.bold ? "\" font-weight=\"bold\">" : "\">";
+        svg += xmlText(t.text);
+        svg += "</text>\n";
     }
     svg += "</g>\n</svg>\n";
     return svg;
