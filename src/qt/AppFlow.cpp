@@ -25,14 +25,14 @@ void AppFlow::start() {
 void AppFlow::openMainWindow() {
     if (!main_) {
         main_ = std::make_unique<MainWindow>();
-        main_->endProgram = [this] { endProgram(); };
+        main_->leaveProgram = [this] { endProgram(); };
     }
     main_->showMaximized();
     if (!drawingToOpen.empty()) {
         const std::string path = drawingToOpen;
         drawingToOpen.clear();
         // Once the window is on the screen, so that a refusal shows over it.
-        QTimer::singleShot(0, main_.get(), [this, path] { main_->openDrawingFile(path); });
+        QTimer::singleShot(0, main_.get(), [this, path] { main_->controller().openFile(path); });
     }
 }
 

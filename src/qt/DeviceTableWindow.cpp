@@ -11,10 +11,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "PictureView.h"
 #include "app/UserInterface.h"
 #include "texts/DeviceTableTexts.h"
-#include "texts/PowerColours.h"
-#include "simulation/Simulation.h"
 
 namespace lp {
 
@@ -29,15 +28,13 @@ void clearLayout(QVBoxLayout* layout) {
 
 QString colourStyle(Rgb c) { return QStringLiteral("QLabel { color: rgb(%1, %2, %3); }").arg(c.red).arg(c.green).arg(c.blue); }
 
-QString lampStyle(bool on) { return colourStyle(on ? kLampOnColour : kLampOffColour); }
-
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
 
 DeviceTableWindow::DeviceTableWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
     setObjectName(QStringLiteral("DeviceTable"));
-    setWindowTitle(text(kDeviceTableTitlePrefix) + QString::fromUtf8(kProgramTitle));
+    setWindowTitle(text(std::string(kDeviceTableTitlePrefix) + kProgramTitle));
     auto* layout = new QVBoxLayout(this);
 
     counter_ = new QLabel(this);
@@ -54,6 +51,13 @@ DeviceTableWindow::DeviceTableWindow(QWidget* parent) : QWidget(parent, Qt::Tool
     stack_ = new QLabel(this);
     stack_->setObjectName(QStringLiteral("Stack"));
     layout->addWidget(stack_);
+    branchStack_ = new QLabel(this);
+    branchStack_->setObjectName(QStringLiteral("BranchStack"));
+    branchStack_->hide();
+    layout->addWidget(branchStack_);
+    trace_ = new PictureView(this);
+    trace_->setObjectName(QStringLiteral("Trace"));
+    layout->addWidget(trace_);
 
     auto* controls = new QGridLayout;
     runPause_ = new QPushButton(text(kRunText), this);
@@ -102,66 +106,61 @@ DeviceTableWindow::DeviceTableWindow(QWidget* parent) : QWidget(parent, Qt::Tool
     });
 }
 
-void DeviceTableWindow::showDevices(Simulation& simulation, int periodMs) {
-    clearLayout(inputs_);
-    clearLayout(outputs_);
-    switches_.assign(static_cast<std::size_t>(simulation.deviceCount()), nullptr);
-    lamps_.assign(static_cast<std::size_t>(simulation.deviceCount()), nullptr);
-    shown_.assign(static_cast<std::size_t>(simulation.deviceCount()), -1);
-    for (int d = 0; d < simulation.deviceCount(); ++d) {
-        const QString name = QString::fromStdString(simulation.deviceNames()[static_cast<std::size_t>(d)]);
-        if (simulation.isInput(d)) {
-            auto* button = new QPushButton(name);
-            button->setObjectName(QStringLiteral("Input_") + name);
-            button->setCheckable(true);
-            connect(button, &QPushButton::clicked, this, [this, d] {
-                if (toggleInput) toggleInput(d);
-            });
-            inputs_->addWidget(button);
-            switches_[static_cast<std::size_t>(d)] = button;
-        } else {
-            auto* lamp = new QLabel;
-            lamp->setObjectName(QStringLiteral("Lamp_") + name);
-            outputs_->addWidget(lamp);
-            lamps_[static_cast<std::size_t>(d)] = lamp;
+void DeviceTableWindow::showTable(const DeviceTableModel& model, bool opened) {
+    if (opened) {
+        clearLayout(inputs_);
+        clearLayout(outputs_);
+        switches_.assign(model.rows.size(), nullptr);
+        lamps_.assign(model.rows.size(), nullptr);
+        shown_.assign(model.rows.size(), DeviceRow{});
+        for (std::size_t d = 0; d < model.rows.size(); ++d) {
+            const QString name = text(model.rows[d].name);
+            if (model.rows[d].input) {
+                auto* button = new QPushButton(name);
+                button->setObjectName(QStringLiteral("Input_") + name);
+                button->setCheckable(true);
+                connect(button, &QPushButton::clicked, this, [this, d] {
+                    if (toggleInput) toggleInput(static_cast<int>(d));
+                });
+                inputs_->addWidget(button);
+                switches_[d] = button;
+            } else {
+                auto* lamp = new QLabel;
+                lamp->setObjectName(QStringLiteral("Lamp_") + name);
+                outputs_->addWidget(lamp);
+                lamps_[d] = lamp;
+            }
         }
-    }
-    {
         const QSignalBlocker block(period_);
-        period_->setValue(periodMs);
+        period_->setValue(model.periodMs);
     }
-    refresh(simulation, false);
-}
-
-void DeviceTableWindow::refresh(Simulation& simulation, bool playing) {
-    const std::vector<std::string>& wrongCoils = simulation.differs();
-    for (int d = 0; d < simulation.deviceCount(); ++d) {
-        const bool on = simulation.value(d);
-        const std::string& name = simulation.deviceNames()[static_cast<std::size_t>(d)];
-        const bool differs = !simulation.isInput(d) && std::binary_search(wrongCoils.begin(), wrongCoils.end(), name);
+    for (std::size_t d = 0; d < model.rows.size() && d < shown_.size(); ++d) {
+        const DeviceRow& row = model.rows[d];
         // Only a row whose state changes is set again: a label's style is slow to set.
-        int& shown = shown_[static_cast<std::size_t>(d)];
-        if (shown == (on ? 1 : 0) + (differs ? 2 : 0)) continue;
-        shown = (on ? 1 : 0) + (differs ? 2 : 0);
-        if (QPushButton* s = switches_[static_cast<std::size_t>(d)]) {
+        if (!opened && shown_[d] == row) continue;
+        shown_[d] = row;
+        if (QPushButton* s = switches_[d]) {
             const QSignalBlocker block(s);
-            s->setChecked(on);
-            s->setText(text(inputSwitchText(name, on)));
+            s->setChecked(row.on);
+            s->setText(text(row.text));
         }
-        if (QLabel* lamp = lamps_[static_cast<std::size_t>(d)]) {
-            lamp->setText(text(lampText(name, on, differs)));
-            lamp->setStyleSheet(differs ? colourStyle(kDiffersColour) : lampStyle(on));
+        if (QLabel* lamp = lamps_[d]) {
+            lamp->setText(text(row.text));
+            lamp->setStyleSheet(colourStyle(row.colour));
         }
     }
-    counter_->setText(text(scanCounterText(simulation.scans())));
-    stack_->setText(text(stackText(simulation.stack(), simulation.lastStepLine())));
+    counter_->setText(text(model.counter));
+    stack_->setText(text(model.stack));
+    branchStack_->setText(text(model.branchStack));
+    branchStack_->setVisible(!model.branchStack.empty());
+    trace_->setPicture(model.trace);
     {
         const QSignalBlocker block(runPause_);
-        runPause_->setChecked(playing);
+        runPause_->setChecked(model.playing);
     }
-    runPause_->setText(text(playing ? kPauseText : kRunText));
-    oneScan_->setEnabled(!playing);
-    oneStep_->setEnabled(!playing);
+    runPause_->setText(text(model.runPause));
+    oneScan_->setEnabled(model.stepsEnabled);
+    oneStep_->setEnabled(model.stepsEnabled);
 }
 
 void DeviceTableWindow::closeEvent(QCloseEvent* event) {

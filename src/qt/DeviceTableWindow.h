@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+#include "app/DeviceTableModel.h"
+
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -15,7 +17,7 @@ class QVBoxLayout;
 
 namespace lp {
 
-class Simulation;
+class PictureView;
 
 class DeviceTableWindow : public QWidget {
     Q_OBJECT
@@ -28,15 +30,16 @@ public:
     std::function<void(int ms)> periodChanged;
     std::function<void()> scanOnce, stepOnce, reset, stop;
 
-    // A new simulation: one row per device.
-    void showDevices(Simulation& simulation, int periodMs);
-    // The values, the counter and the stack as they are now.
-    void refresh(Simulation& simulation, bool playing);
+    // The table as the model has it: `opened` for a new simulation (one row
+    // per device), else only what changed is set again.
+    void showTable(const DeviceTableModel& model, bool opened);
 
     QPushButton* inputSwitch(int device) const;
     QLabel* lamp(int device) const;
     QLabel* scanCounter() const { return counter_; }
     QLabel* stackLabel() const { return stack_; }
+    QLabel* branchStackLabel() const { return branchStack_; }
+    PictureView* trace() const { return trace_; }
     QPushButton* runPause() const { return runPause_; }
     QSpinBox* period() const { return period_; }
     QPushButton* oneScan() const { return oneScan_; }
@@ -53,9 +56,11 @@ private:
     QVBoxLayout* outputs_ = nullptr;
     std::vector<QPushButton*> switches_;  // by device, null for computed ones
     std::vector<QLabel*> lamps_;          // by device, null for inputs
-    std::vector<int> shown_;              // by device: what its row shows (-1: nothing yet)
+    std::vector<DeviceRow> shown_;        // by device: what its row shows
     QLabel* counter_ = nullptr;
     QLabel* stack_ = nullptr;
+    QLabel* branchStack_ = nullptr;
+    PictureView* trace_ = nullptr;
     QPushButton* runPause_ = nullptr;
     QSpinBox* period_ = nullptr;
     QPushButton *oneScan_ = nullptr, *oneStep_ = nullptr, *reset_ = nullptr, *stop_ = nullptr;

@@ -17,6 +17,7 @@
 #include <QSpacerItem>
 
 #include "app/BoxTexts.h"
+#include "app/PictureExport.h"
 #include "texts/DrawingTexts.h"
 
 namespace lp {
@@ -50,17 +51,32 @@ void showMessageBox(QWidget* parent, const QString& text, const QString& caption
     box.exec();
 }
 
-QString askTextBox(QWidget* parent, const QString& prompt, const QString& title) {
+QString askTextBox(QWidget* parent, const QString& prompt, const QString& title, const QString& text) {
     QInputDialog box(parent);
     box.setInputMode(QInputDialog::TextInput);
     box.setWindowTitle(title);
     box.setLabelText(prompt);
     box.setTextEchoMode(QLineEdit::Normal);
-    box.setTextValue(QString());
+    box.setTextValue(text);
     box.setOkButtonText(QString::fromUtf8(kOkText));
     box.setCancelButtonText(QString::fromUtf8(kCancelText));
     if (box.exec() != QDialog::Accepted) return QString();
     return box.textValue();
+}
+
+bool askYesNoBox(QWidget* parent, const QString& text, const QString& caption) {
+    QMessageBox box(parent);
+    box.setWindowTitle(caption);
+    box.setText(text);
+    box.setTextFormat(Qt::PlainText);
+    box.setIcon(QMessageBox::Question);
+    QPushButton* yes = box.addButton(QStringLiteral("是"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("否"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    fitCaption(box);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 SaveChoice askSaveChangesBox(QWidget* parent, const QString& text, const QString& caption) {
@@ -132,6 +148,26 @@ QString askDrawingToOpen(QWidget* parent, const QString& title, const QString& f
     dialog->setFileMode(QFileDialog::ExistingFile);
     if (!folder.isEmpty()) dialog->setDirectory(folder);
     return chosenFile(*dialog);
+}
+
+QString askPictureToSave(QWidget* parent, const QString& title, const QString& suggested) {
+    const ChineseQtTexts texts;
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    const QStringList filters{QString::fromUtf8(kPictureFilterPng), QString::fromUtf8(kPictureFilterSvg),
+                              QString::fromUtf8(kPictureFilterPdf)};
+    dialog.setNameFilters(filters);
+    // A name without a known ending takes that of the chosen file type.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(filter.section(QStringLiteral("*."), 1).section(QLatin1Char(')'), 0, 0));
+    });
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    if (QFileInfo(suggested).isDir())
+        dialog.setDirectory(suggested);
+    else if (!suggested.isEmpty())
+        dialog.selectFile(suggested);
+    return chosenFile(dialog);
 }
 
 QString askDrawingToSave(QWidget* parent, const QString& title, const QString& suggested) {

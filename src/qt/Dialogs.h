@@ -11,9 +11,16 @@ namespace lp {
 // ("确定"); returns when it is closed.
 void showMessageBox(QWidget* parent, const QString& text, const QString& caption);
 
-// An input box with the prompt, the title and an empty default, OK
-// ("确定") and Cancel ("取消"); returns the typed text, or "" on cancel.
-QString askTextBox(QWidget* parent, const QString& prompt, const QString& title);
+// An input box with the prompt, the title and `text` to begin with (empty
+// by default), OK ("确定") and Cancel ("取消"); returns the typed text, or
+// "" on cancel.
+QString askTextBox(QWidget* parent, const QString& prompt, const QString& title, const QString& text = {});
+
+// A question with 是 (the default) and 否 (also Esc); true for 是.
+bool askYesNoBox(QWidget* parent, const QString& text, const QString& caption);
+
+// The save dialog of 导出图片: PNG, SVG and PDF; "" when cancelled.
+QString askPictureToSave(QWidget* parent, const QString& title, const QString& suggested);
 
 // The question before leaving with unsaved changes: 保存 (the default),
 // 不保存 and 取消 (also Esc and the close box).
@@ -30,7 +37,8 @@ QString askDrawingToSave(QWidget* parent, const QString& title, const QString& s
 // Replaceable forms of the two boxes, so that a window's modal boxes can be
 // answered without a user (tests) while the program shows real ones.
 using MessageFunction = std::function<void(const QString& text, const QString& caption)>;
-using InputFunction = std::function<QString(const QString& prompt, const QString& title)>;
+using InputFunction = std::function<QString(const QString& prompt, const QString& title, const QString& text)>;
+using YesNoFunction = std::function<bool(const QString& text, const QString& caption)>;
 using SaveChoiceFunction = std::function<SaveChoice(const QString& text, const QString& caption)>;
 // Open: (title, the folder to start in); save: (title, the suggested path).
 using PathFunction = std::function<QString(const QString& title, const QString& suggested)>;

@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBlock>
@@ -18,20 +20,13 @@
 #include "AboutDialog.h"
 #include "AppIcon.h"
 #include "DeviceTableWindow.h"
-#include "DisplayColumns.h"
 #include "FontSetup.h"
+#include "PicturePainter.h"
 #include "Placement.h"
 #include "SheetView.h"
-#include "simulation/SimulationMarks.h"
 #include "TextBoxText.h"
 #include "Twips.h"
-#include "app/ButtonTips.h"
-#include "app/Buttons.h"
 #include "app/MainForm.h"
-#include "app/RunMenu.h"
-#include "document/DocumentCommands.h"
-#include "statement/Convert.h"
-#include "statement/ListCheckCommand.h"
 
 namespace lp {
 
@@ -39,28 +34,25 @@ namespace {
 
 const ControlSpec& def(const char* name) { return *findControl(mainFormControls(), name); }
 
+QString qtext(const std::string& utf8) { return QString::fromStdString(utf8); }
+
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent), ui_(this), ladder_(ui_) {
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent), ui_(this), controller_(*this) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString::fromUtf8(kProgramTitle));
     setWindowIcon(appIcon());
-    endProgram = [] { QCoreApplication::quit(); };
-    ladder_.exportDir = defaultExportDir();
+    leaveProgram = [] { QCoreApplication::quit(); };
+    controller_.useSystemExportDir();
 
     scanTimer_ = new QTimer(this);
     scanTimer_->setObjectName(QStringLiteral("ScanTimer"));
-    connect(scanTimer_, &QTimer::timeout, this, [this] {
-        if (!simulation_.running()) return;
-        simulation_.simulation().scan();
-        showSimulation();
-    });
+    connect(scanTimer_, &QTimer::timeout, this, [this] { controller_.timerTick(); });
     createMenus();
     createControls();
     setTabOrderOfControls();
-    // The palette behind a modal box shows what the command has set so far.
-    ui_.beforeModal = [this] { mirrorPalette(); };
-    mirrorPalette();
+    controller_.showAll();
+    controller_.useUsersRecentDrawings();
 
     resize(restoredClientSize() + QSize(0, menuBar_->sizeHint().height()));
     placeClientArea();
@@ -72,7 +64,7 @@ MainWindow::~MainWindow() = default;
 QSize MainWindow::restoredClientSize() { return twipsRect(kMainClient).size(); }
 
 QPushButton* MainWindow::Command(int n) const {
-    return Palette::valid(n) ? commands_[static_cast<std::size_t>(n)] : nullptr;
+    return n >= 1 && n < static_cast<int>(commands_.size()) ? commands_[static_cast<std::size_t>(n)] : nullptr;
 }
 
 QAction* MainWindow::menuAction(MenuCommand command) const {
@@ -88,211 +80,24 @@ void MainWindow::createMenus() {
         QMenu* menu = menuBar_->addMenu(QString::fromUtf8(menuSpec.caption));
         for (const MenuItemSpec& item : menuSpec.items) {
             QAction* action = menu->addAction(QString::fromUtf8(item.caption));
-            action->setShortcut(QKeySequence(QString::fromStdString(shortcutText(item.shortcut))));
+            QList<QKeySequence> keys{QKeySequence(qtext(shortcutText(item.shortcut)))};
+            if (item.alternative.letter || item.alternative.function)
+                keys << QKeySequence(qtext(shortcutText(item.alternative)));
+            action->setShortcuts(keys);
             action->setShortcutContext(Qt::WindowShortcut);
             const MenuCommand command = item.command;
-            connect(action, &QAction::triggered, this, [this, command] { runMenuCommand(command); });
+            connect(action, &QAction::triggered, this, [this, command] { controller_.menuCommand(command); });
             menuActions_.emplace_back(command, action);
+            // The recent drawings follow the file commands.
+            if (command == MenuCommand::SaveDrawingAs) {
+                recentMenu_ = menu->addMenu(QStringLiteral("最近打开的图纸(&R)"));
+                recentMenu_->setObjectName(QStringLiteral("RecentDrawings"));
+                recentMenu_->setEnabled(false);
+            }
         }
     }
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("ClientArea"));
-    updateMenus();
-}
-
-void MainWindow::runMenuCommand(MenuCommand command) {
-    if (running_ || !loaded_) return;  // a command's modal box is open, or the sheet is not there yet
-    takeUserEditsOfText1();
-    const bool fileCommand = command == MenuCommand::OpenDrawing || command == MenuCommand::SaveDrawing ||
-                             command == MenuCommand::SaveDrawingAs;
-    if (!fileCommand && !runCommandCanAct(command, ladder_, simulation_)) return;
-    switch (command) {
-    case MenuCommand::OpenDrawing:
-        // The picture never shows a simulation of another drawing.
-        endSimulation();
-        running_ = true;
-        openDrawingAsked(ladder_, document_);
-        break;
-    case MenuCommand::SaveDrawing:
-        running_ = true;
-        saveDrawing(ladder_, document_);
-        break;
-    case MenuCommand::SaveDrawingAs:
-        running_ = true;
-        saveDrawingAs(ladder_, document_);
-        break;
-    case MenuCommand::CheckList:
-        running_ = true;
-        checkListCommand(ladder_);
-        running_ = false;
-        break;
-    case MenuCommand::StartSimulation: startSimulation(); break;
-    case MenuCommand::StepSimulation: stepSimulation(); break;
-    case MenuCommand::StopSimulation: endSimulation(); break;
-    }
-    running_ = false;
-    showCoreState();
-}
-
-bool MainWindow::openDrawingFile(const std::string& path) {
-    if (running_ || !loaded_) return false;
-    running_ = true;
-    const bool opened = openDrawing(ladder_, document_, path);
-    running_ = false;
-    showCoreState();
-    return opened;
-}
-
-void MainWindow::updateMenus() {
-    // Each item is enabled while its command can act, on Text1 as it stands.
-    const std::string text1 = textFromTextBox(text1_ ? text1_->toPlainText() : QString());
-    for (const auto& [command, action] : menuActions_) {
-        switch (command) {
-        case MenuCommand::CheckList:
-        case MenuCommand::StartSimulation:
-        case MenuCommand::StepSimulation:
-        case MenuCommand::StopSimulation: action->setEnabled(runCommandCanAct(command, text1, simulation_)); break;
-        case MenuCommand::OpenDrawing:
-        case MenuCommand::SaveDrawing:
-        case MenuCommand::SaveDrawingAs: action->setEnabled(true); break;
-        }
-    }
-}
-
-void MainWindow::updateCaption() { setWindowTitle(QString::fromStdString(document_.caption(ladder_))); }
-
-// The palette, Text1, the sheet, the menus and the caption as the core has them.
-void MainWindow::showCoreState() {
-    mirrorPalette();
-    showText1IfChanged();
-    repaintSheet();
-    updateMenus();
-    updateCaption();
-}
-
-// With changes not yet saved, asks whether to save them first.
-bool MainWindow::mayLeave() {
-    if (running_) return false;
-    running_ = true;
-    takeUserEditsOfText1();
-    const bool leave = lp::mayLeave(ladder_, document_);
-    running_ = false;
-    showCoreState();
-    return leave;
-}
-
-void MainWindow::startSimulation() {
-    if (const auto refusal = simulation_.start(ladder_)) {
-        endSimulation();
-        running_ = true;
-        ladder_.message(*refusal);
-        running_ = false;
-        return;
-    }
-    if (!deviceTable_) {
-        deviceTable_ = new DeviceTableWindow(this);
-        deviceTable_->toggleInput = [this](int device) {
-            if (!simulation_.running()) return;
-            simulation_.simulation().toggleInput(device);
-            showSimulation();
-        };
-        deviceTable_->playChanged = [this](bool play) {
-            if (!simulation_.running()) return;
-            simulation_.playing = play;
-            if (play)
-                scanTimer_->start(simulation_.periodMs);
-            else
-                scanTimer_->stop();
-            showSimulation();
-        };
-        deviceTable_->periodChanged = [this](int ms) {
-            simulation_.periodMs = ms;
-            if (scanTimer_->isActive()) scanTimer_->start(ms);
-        };
-        deviceTable_->scanOnce = [this] {
-            if (!simulation_.running()) return;
-            simulation_.simulation().scan();
-            showSimulation();
-        };
-        deviceTable_->stepOnce = [this] { stepSimulation(); };
-        deviceTable_->reset = [this] {
-            if (!simulation_.running()) return;
-            simulation_.simulation().reset();
-            showSimulation();
-        };
-        deviceTable_->stop = [this] {
-            endSimulation();
-            updateMenus();
-        };
-    }
-    deviceTable_->showDevices(simulation_.simulation(), simulation_.periodMs);
-    placeDeviceTable();
-    deviceTable_->show();
-    showSimulation();
-}
-
-void MainWindow::stepSimulation() {
-    if (!simulation_.running()) {
-        startSimulation();
-        if (!simulation_.running()) return;
-    }
-    scanTimer_->stop();
-    simulation_.playing = false;
-    simulation_.simulation().step();
-    showSimulation();
-}
-
-void MainWindow::endSimulation() {
-    const bool wasShowing = !picture1_->cellMarks().empty() || (deviceTable_ && deviceTable_->isVisible());
-    simulation_.stop();
-    scanTimer_->stop();
-    if (deviceTable_) deviceTable_->hide();
-    text1_->setExtraSelections({});
-    if (wasShowing) picture1_->setCellMarks({});
-}
-
-// The sheet, the device table and Text1's highlight as the simulation stands.
-void MainWindow::showSimulation() {
-    Simulation& sim = simulation_.simulation();
-    picture1_->setCellMarks(cellMarks(ladder_, sim.cells()));
-    if (deviceTable_) deviceTable_->refresh(sim, simulation_.playing);
-    QList<QTextEdit::ExtraSelection> highlight;
-    if (const std::size_t line = sim.lastStepLine()) {
-        const QTextBlock block = text1_->document()->findBlockByNumber(static_cast<int>(line) - 1);
-        if (block.isValid()) {
-            QTextEdit::ExtraSelection selection;
-            selection.cursor = QTextCursor(block);
-            selection.format.setBackground(SheetView::stepColour());
-            selection.format.setProperty(QTextFormat::FullWidthSelection, true);
-            highlight << selection;
-            QTextCursor at(block);
-            text1_->setTextCursor(at);
-            text1_->ensureCursorVisible();
-        }
-    }
-    text1_->setExtraSelections(highlight);
-    updateMenus();
-}
-
-void MainWindow::placeDeviceTable() {
-    deviceTable_->adjustSize();
-    const QRect frame = frameGeometry();
-    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
-    const QSize size = deviceTable_->frameGeometry().size();
-    int x = frame.right() + 8;
-    if (x + size.width() > screen.right()) x = screen.right() - size.width() - 8;
-    deviceTable_->move(std::max(screen.left(), x), std::max(screen.top(), frame.top() + 40));
-}
-
-// A press on the sheet: an input's contact switches its device.
-void MainWindow::pressSheet(int line, int column) {
-    if (!simulation_.running()) return;
-    const int row = line + 1;
-    const int col = cellAtDisplayColumn(ladder_, row, column);
-    if (col < 0) return;
-    Simulation& sim = simulation_.simulation();
-    if (!sim.toggleInput(sim.contactDeviceAt(row, col))) return;
-    showSimulation();
 }
 
 void MainWindow::createControls() {
@@ -321,19 +126,14 @@ void MainWindow::createControls() {
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    // An edit of Text1 ends a running simulation, decides what the 运行 menu
-    // can do, and moves the caption's mark as the user types.
     connect(text1_, &QPlainTextEdit::textChanged, this, [this] {
-        if (settingText1_) return;
-        if (simulation_.running()) endSimulation();
-        updateMenus();
-        if (running_ || !document_.hasFile()) return;
-        takeUserEditsOfText1();
-        updateCaption();
+        if (!settingText1_) controller_.text1Edited(textFromTextBox(text1_->toPlainText()));
     });
-    connect(picture1_, &SheetView::cellPressed, this, &MainWindow::pressSheet);
+    connect(picture1_, &SheetView::cellPressed, this, [this](int line, int column) { controller_.sheetPressed(line, column); });
+    connect(picture1_, &SheetView::cellDoubleClicked, this,
+            [this](int line, int column) { controller_.sheetDoubleClicked(line, column); });
 
-    for (int n = 1; n <= kButtonCount; ++n) {
+    for (int n = 1; n <= kCommandButtons; ++n) {
         const ControlSpec& layout = buttonControl(n);
         QWidget* parent = layout.container ? static_cast<QWidget*>(picture2_) : client_;
         auto* button = new QPushButton(QString::fromUtf8(layout.text), parent);
@@ -341,8 +141,8 @@ void MainWindow::createControls() {
         button->setGeometry(twipsRect(layout.place));
         button->setFont(windowFont(layout.font));
         button->setAutoDefault(false);
-        button->setToolTip(QString::fromStdString(buttonTip(ladder_, n)));
-        connect(button, &QPushButton::clicked, this, [this, n] { pressCommand(n); });
+        button->setToolTip(qtext(controller_.buttonTip(n)));
+        connect(button, &QPushButton::clicked, this, [this, n] { controller_.click(n); });
         commands_[static_cast<std::size_t>(n)] = button;
     }
 }
@@ -354,71 +154,155 @@ void MainWindow::setTabOrderOfControls() {
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
-void MainWindow::pressCommand(int n) {
-    if (running_) return;  // a command's modal box is open
-    running_ = true;
-    takeUserEditsOfText1();
-    // A button that acts ends a running simulation first.
-    const bool simulating = simulation_.running();
-    const ClickResult result = pressButton(ladder_, simulation_, n);
-    if (simulating && !simulation_.running()) endSimulation();
-    running_ = false;
-    showCoreState();
-    if (result == ClickResult::Exit && mayLeave()) showAbout();
+void MainWindow::createDeviceTable() {
+    deviceTable_ = new DeviceTableWindow(this);
+    deviceTable_->toggleInput = [this](int device) { controller_.toggleInput(device); };
+    deviceTable_->playChanged = [this](bool play) { controller_.setPlaying(play); };
+    deviceTable_->periodChanged = [this](int ms) { controller_.setPeriod(ms); };
+    deviceTable_->scanOnce = [this] { controller_.scanOnce(); };
+    deviceTable_->stepOnce = [this] { controller_.stepOnce(); };
+    deviceTable_->reset = [this] { controller_.resetSimulation(); };
+    deviceTable_->stop = [this] { controller_.stopSimulation(); };
 }
 
-void MainWindow::mirrorPalette() {
-    for (int n = 1; n <= kButtonCount; ++n) {
-        QPushButton* button = Command(n);
-        button->setEnabled(ladder_.palette.enabled(n));
-        button->setVisible(ladder_.palette.visible(n));
-    }
+// Beside the main window on its right, inside the screen.
+void MainWindow::placeDeviceTable() {
+    deviceTable_->adjustSize();
+    const QRect frame = frameGeometry();
+    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
+    const QSize size = deviceTable_->frameGeometry().size();
+    int x = frame.right() + 8;
+    if (x + size.width() > screen.right()) x = screen.right() - size.width() - 8;
+    deviceTable_->move(std::max(screen.left(), x), std::max(screen.top(), frame.top() + 40));
 }
 
-void MainWindow::takeUserEditsOfText1() {
-    const QString now = text1_->toPlainText();
-    if (now == shownText1_) return;
-    ladder_.Text1 = textFromTextBox(now);
-    coreText1_ = ladder_.Text1;
-    shownText1_ = now;
+void MainWindow::showSheet(const std::vector<std::string>& lines, int cursorRow, int cursorColumn) {
+    picture1_->showPicture(lines);
+    picture1_->ensureVisible(cursorRow, cursorColumn);
 }
 
-void MainWindow::showText1IfChanged() {
-    if (ladder_.Text1 == coreText1_) return;
+void MainWindow::showMarks(const std::vector<MarkShape>& marks, const std::vector<int>& changedLines) {
+    picture1_->setMarks(marks, changedLines);
+}
+
+void MainWindow::setButton(int n, bool enabled, bool visible) {
+    QPushButton* button = Command(n);
+    button->setEnabled(enabled);
+    button->setVisible(visible);
+}
+
+void MainWindow::setText1(const std::string& text) {
     settingText1_ = true;
-    text1_->setPlainText(textForTextBox(ladder_.Text1));
+    text1_->setPlainText(textForTextBox(text));
     settingText1_ = false;
-    coreText1_ = ladder_.Text1;
-    shownText1_ = text1_->toPlainText();
 }
 
-void MainWindow::repaintSheet() {
-    picture1_->showPicture(ladder_.picture);
-    QString before;
-    for (int col = kFirstCol; col < ladder_.state.CurCol && col <= kLastCol; ++col)
-        before += QString::fromStdString(ladder_.sheet.cell(ladder_.state.CurRow, col));
-    picture1_->ensureVisible(ladder_.state.CurRow, displayColumns(before));
+// The line of the last step: highlighted across and scrolled to.
+void MainWindow::selectText1Line(std::size_t line) {
+    QList<QTextEdit::ExtraSelection> highlight;
+    const QTextBlock block = text1_->document()->findBlockByNumber(static_cast<int>(line) - 1);
+    if (line > 0 && block.isValid()) {
+        QTextEdit::ExtraSelection selection;
+        selection.cursor = QTextCursor(block);
+        selection.format.setBackground(SheetView::colour(kStepColour));
+        selection.format.setProperty(QTextFormat::FullWidthSelection, true);
+        highlight << selection;
+        text1_->setTextCursor(QTextCursor(block));
+        text1_->ensureCursorVisible();
+    }
+    text1_->setExtraSelections(highlight);
 }
+
+void MainWindow::setCaption(const std::string& caption) { setWindowTitle(qtext(caption)); }
+
+void MainWindow::setMenuEnabled(MenuCommand command, bool enabled) {
+    if (QAction* action = menuAction(command)) action->setEnabled(enabled);
+}
+
+void MainWindow::setMenuText(MenuCommand command, const std::string& caption) {
+    if (QAction* action = menuAction(command)) action->setText(qtext(caption));
+}
+
+void MainWindow::setRecentDrawings(const std::vector<std::string>& captions) {
+    recentMenu_->clear();
+    for (std::size_t i = 0; i < captions.size(); ++i)
+        connect(recentMenu_->addAction(qtext(captions[i])), &QAction::triggered, this,
+                [this, i] { controller_.openRecent(i); });
+    recentMenu_->setEnabled(!captions.empty());
+}
+
+void MainWindow::showDeviceTable(const DeviceTableModel& table, bool opened) {
+    if (!deviceTable_) createDeviceTable();
+    deviceTable_->showTable(table, opened);
+    if (!opened) return;
+    placeDeviceTable();
+    deviceTable_->show();
+}
+
+void MainWindow::hideDeviceTable() {
+    if (deviceTable_) deviceTable_->hide();
+}
+
+void MainWindow::startTimer(int ms) { scanTimer_->start(ms); }
+
+void MainWindow::stopTimer() { scanTimer_->stop(); }
 
 void MainWindow::showAbout() {
     if (!about_) {
         about_ = std::make_unique<AboutDialog>();
-        about_->endProgram = [this] { endProgram(); };
+        about_->endProgram = [this] { leaveProgram(); };
     }
     centreOnScreen(*about_);
     about_->show();
     hide();
 }
 
+void MainWindow::endProgram() { leaveProgram(); }
+
+std::string MainWindow::inputBox(const std::string& prompt, const std::string& title) { return ui_.inputBox(prompt, title); }
+
+std::string MainWindow::inputBoxWithText(const std::string& prompt, const std::string& title, const std::string& text) {
+    return ui_.inputBoxWithText(prompt, title, text);
+}
+
+void MainWindow::messageBox(const std::string& text, const std::string& caption) { ui_.messageBox(text, caption); }
+
+bool MainWindow::askYesNo(const std::string& text, const std::string& caption) { return ui_.askYesNo(text, caption); }
+
+UserInterface::SaveAnswer MainWindow::askSaveChanges(const std::string& text, const std::string& caption) {
+    return ui_.askSaveChanges(text, caption);
+}
+
+std::string MainWindow::askOpenPath(const std::string& title, const std::string& folder) {
+    return ui_.askOpenPath(title, folder);
+}
+
+std::string MainWindow::askSavePath(const std::string& title, const std::string& suggested) {
+    return ui_.askSavePath(title, suggested);
+}
+
+std::string MainWindow::askPicturePath(const std::string& title, const std::string& suggested) {
+    return askPictureToSave(this, qtext(title), qtext(suggested)).toStdString();
+}
+
+std::string MainWindow::writePicture(const Picture& picture, const std::string& path, PictureFormat format) {
+    const QString file = qtext(path);
+    if (format == PictureFormat::Png) return writePicturePng(picture, file).toStdString();
+    if (format == PictureFormat::Pdf) return writePicturePdf(picture, file).toStdString();
+    return "图片的文件名须以 .png、.svg 或 .pdf 结尾";
+}
+
+void MainWindow::printPicture(const Picture& picture) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&picture](QPrinter* device) { paintPicturePages(*device, picture); });
+    preview.exec();
+}
+
 void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (loaded_) return;  // later activations leave the sheet alone
-    loaded_ = true;
-    ladder_.Form_Load();
-    ladder_.Form_Activate();
-    mirrorPalette();
-    showText1IfChanged();
-    repaintSheet();
+    controller_.load();  // only the first time: later activations leave the sheet alone
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -435,12 +319,10 @@ void MainWindow::placeClientArea() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!mayLeave()) {
+    if (controller_.closeRequested())
+        event->accept();
+    else
         event->ignore();
-        return;
-    }
-    event->accept();
-    endProgram();
 }
 
 }  // namespace lp

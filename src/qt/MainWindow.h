@@ -1,8 +1,9 @@
 #pragma once
 // MainForm: the working window. Picture1 (the sheet view) on the left, the
 // palette (Picture2 with Label1 and the element buttons), Text1 and the
-// bottom row on the right. The window owns the ladder: every button press
-// runs the core's command, then the window shows the core's state.
+// bottom row on the right, a menu bar above. The window is a view of the
+// main controller: it draws what the controller tells it and forwards
+// every act of the user to it.
 #include <array>
 #include <functional>
 #include <memory>
@@ -12,14 +13,13 @@
 #include <QWidget>
 
 #include "QtUserInterface.h"
-#include "app/Menus.h"
-#include "document/Document.h"
-#include "sheet/Ladder.h"
-#include "simulation/SimulationSession.h"
+#include "app/MainController.h"
+#include "app/MainView.h"
 
 class QAction;
 class QFrame;
 class QLabel;
+class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
@@ -31,15 +31,14 @@ class AboutDialog;
 class DeviceTableWindow;
 class SheetView;
 
-class MainWindow : public QWidget {
+class MainWindow : public QWidget, private MainView {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Ladder& ladder() { return ladder_; }
-    // The drawing's file, and what was last saved to it.
-    const Document& document() const { return document_; }
+    MainController& controller() { return controller_; }
+    // The boxes the window asks with; real dialogs unless a test replaces them.
     QtUserInterface& userInterface() { return ui_; }
 
     // The menu bar on top, and below it the client area that holds every
@@ -47,6 +46,7 @@ public:
     QMenuBar* menuBar() const { return menuBar_; }
     QWidget* clientArea() const { return client_; }
     QAction* menuAction(MenuCommand command) const;
+    QMenu* recentMenu() const { return recentMenu_; }
 
     SheetView* Picture1() const { return picture1_; }
     QFrame* Picture2() const { return picture2_; }
@@ -55,24 +55,14 @@ public:
     QPushButton* Command(int n) const;
     // The about box, once an exit button has made it.
     AboutDialog* aboutDialog() const { return about_.get(); }
+    // The device table of the 运行 menu (made when first shown) and the timer
+    // of its continuous mode.
+    DeviceTableWindow* deviceTable() const { return deviceTable_; }
+    QTimer* scanTimer() const { return scanTimer_; }
 
     // Ends the program: closing this window from its frame, and the about
     // box's OK. Passed on to the about box when it is made.
-    std::function<void()> endProgram;
-
-    // A press of CommandN, as a click on it does.
-    void pressCommand(int n);
-    // A command of the menu bar, as choosing it does.
-    void runMenuCommand(MenuCommand command);
-    // Opens a drawing file as 打开图纸 does once its file is chosen (the
-    // program's command line). True when it was opened.
-    bool openDrawingFile(const std::string& path);
-
-    // The simulation of the 运行 menu, its device table (made when first
-    // started) and the timer of its continuous mode.
-    SimulationSession& simulation() { return simulation_; }
-    DeviceTableWindow* deviceTable() const { return deviceTable_; }
-    QTimer* scanTimer() const { return scanTimer_; }
+    std::function<void()> leaveProgram;
 
     // The restored size of the client area below the menu bar (11880 x 8595
     // twips).
@@ -84,44 +74,53 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // MainView
+    void showSheet(const std::vector<std::string>& lines, int cursorRow, int cursorColumn) override;
+    void showMarks(const std::vector<MarkShape>& marks, const std::vector<int>& changedLines) override;
+    void setButton(int n, bool enabled, bool visible) override;
+    void setText1(const std::string& text) override;
+    void selectText1Line(std::size_t line) override;
+    void setCaption(const std::string& caption) override;
+    void setMenuEnabled(MenuCommand command, bool enabled) override;
+    void setMenuText(MenuCommand command, const std::string& caption) override;
+    void setRecentDrawings(const std::vector<std::string>& captions) override;
+    void showDeviceTable(const DeviceTableModel& table, bool opened) override;
+    void hideDeviceTable() override;
+    void startTimer(int ms) override;
+    void stopTimer() override;
+    void showAbout() override;
+    void endProgram() override;
+    std::string inputBox(const std::string& prompt, const std::string& title) override;
+    std::string inputBoxWithText(const std::string& prompt, const std::string& title, const std::string& text) override;
+    void messageBox(const std::string& text, const std::string& caption) override;
+    bool askYesNo(const std::string& text, const std::string& caption) override;
+    SaveAnswer askSaveChanges(const std::string& text, const std::string& caption) override;
+    std::string askOpenPath(const std::string& title, const std::string& folder) override;
+    std::string askSavePath(const std::string& title, const std::string& suggested) override;
+    std::string askPicturePath(const std::string& title, const std::string& suggested) override;
+    std::string writePicture(const Picture& picture, const std::string& path, PictureFormat format) override;
+    void printPicture(const Picture& picture) override;
+
     void createMenus();
-    void updateMenus();
-    void updateCaption();
-    void showCoreState();
-    bool mayLeave();
     void createControls();
+    void createDeviceTable();
     void placeClientArea();
-    void setTabOrderOfControls();
-    void mirrorPalette();
-    void takeUserEditsOfText1();
-    void showText1IfChanged();
-    void repaintSheet();
-    void showAbout();
-    void startSimulation();
-    void stepSimulation();
-    void endSimulation();
-    void showSimulation();
     void placeDeviceTable();
-    void pressSheet(int line, int column);
+    void setTabOrderOfControls();
 
     QtUserInterface ui_;
-    Ladder ladder_;
-    Document document_;
+    MainController controller_;
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
     std::vector<std::pair<MenuCommand, QAction*>> menuActions_;
+    QMenu* recentMenu_ = nullptr;
     SheetView* picture1_ = nullptr;
     QFrame* picture2_ = nullptr;
     QLabel* label1_ = nullptr;
     QPlainTextEdit* text1_ = nullptr;
     std::array<QPushButton*, 23> commands_{};  // [1..22]
     std::unique_ptr<AboutDialog> about_;
-    bool loaded_ = false;       // Form_Load and Form_Activate have run
-    bool running_ = false;      // a command is running (its modal box may be open)
-    std::string coreText1_;     // ladder.Text1 as last shown in Text1
-    QString shownText1_;        // Text1's text as the window last set it
-    bool settingText1_ = false; // the window itself is changing Text1's text
-    SimulationSession simulation_;
+    bool settingText1_ = false;  // the window itself is changing Text1's text
     DeviceTableWindow* deviceTable_ = nullptr;
     QTimer* scanTimer_ = nullptr;
 };

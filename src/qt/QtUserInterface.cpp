@@ -5,7 +5,10 @@
 namespace lp {
 
 QtUserInterface::QtUserInterface(QWidget* parent) : parent_(parent) {
-    askText = [this](const QString& prompt, const QString& title) { return askTextBox(parent_, prompt, title); };
+    askText = [this](const QString& prompt, const QString& title, const QString& text) {
+        return askTextBox(parent_, prompt, title, text);
+    };
+    askYes = [this](const QString& text, const QString& caption) { return askYesNoBox(parent_, text, caption); };
     showMessage = [this](const QString& text, const QString& caption) { showMessageBox(parent_, text, caption); };
     askSave = [this](const QString& text, const QString& caption) { return askSaveChangesBox(parent_, text, caption); };
     askOpenFile = [this](const QString& title, const QString& folder) { return askDrawingToOpen(parent_, title, folder); };
@@ -15,18 +18,23 @@ QtUserInterface::QtUserInterface(QWidget* parent) : parent_(parent) {
 }
 
 std::string QtUserInterface::inputBox(const std::string& prompt, const std::string& title) {
-    if (beforeModal) beforeModal();
-    const QString reply = askText(QString::fromStdString(prompt), QString::fromStdString(title));
+    return inputBoxWithText(prompt, title, {});
+}
+
+std::string QtUserInterface::inputBoxWithText(const std::string& prompt, const std::string& title, const std::string& text) {
+    const QString reply = askText(QString::fromStdString(prompt), QString::fromStdString(title), QString::fromStdString(text));
     return reply.toStdString();
 }
 
+bool QtUserInterface::askYesNo(const std::string& text, const std::string& caption) {
+    return askYes(QString::fromStdString(text), QString::fromStdString(caption));
+}
+
 void QtUserInterface::messageBox(const std::string& text, const std::string& caption) {
-    if (beforeModal) beforeModal();
     showMessage(QString::fromStdString(text), QString::fromStdString(caption));
 }
 
 UserInterface::SaveAnswer QtUserInterface::askSaveChanges(const std::string& text, const std::string& caption) {
-    if (beforeModal) beforeModal();
     switch (askSave(QString::fromStdString(text), QString::fromStdString(caption))) {
     case SaveChoice::Save: return SaveAnswer::Save;
     case SaveChoice::DontSave: return SaveAnswer::DontSave;
@@ -36,12 +44,10 @@ UserInterface::SaveAnswer QtUserInterface::askSaveChanges(const std::string& tex
 }
 
 std::string QtUserInterface::askOpenPath(const std::string& title, const std::string& folder) {
-    if (beforeModal) beforeModal();
     return askOpenFile(QString::fromStdString(title), QString::fromStdString(folder)).toStdString();
 }
 
 std::string QtUserInterface::askSavePath(const std::string& title, const std::string& suggested) {
-    if (beforeModal) beforeModal();
     return askSaveFile(QString::fromStdString(title), QString::fromStdString(suggested)).toStdString();
 }
 

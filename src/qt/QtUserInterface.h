@@ -17,6 +17,8 @@ public:
     explicit QtUserInterface(QWidget* parent = nullptr);
 
     std::string inputBox(const std::string& prompt, const std::string& title) override;
+    std::string inputBoxWithText(const std::string& prompt, const std::string& title, const std::string& text) override;
+    bool askYesNo(const std::string& text, const std::string& caption) override;
     void messageBox(const std::string& text, const std::string& caption) override;
     SaveAnswer askSaveChanges(const std::string& text, const std::string& caption) override;
     std::string askOpenPath(const std::string& title, const std::string& folder) override;
@@ -24,13 +26,11 @@ public:
 
     // The boxes themselves; real dialogs unless replaced.
     InputFunction askText;
+    YesNoFunction askYes;
     MessageFunction showMessage;
     SaveChoiceFunction askSave;
     PathFunction askOpenFile;
     PathFunction askSaveFile;
-    // Runs just before either box opens, so that the window behind the modal
-    // box shows the state the command has reached.
-    std::function<void()> beforeModal;
 
 private:
     QWidget* parent_;

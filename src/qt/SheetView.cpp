@@ -1,7 +1,5 @@
 #include "SheetView.h"
 
-#include "texts/PowerColours.h"
-
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -13,8 +11,7 @@
 #include <utility>
 
 #include "FontSetup.h"
-#include "sheet/SheetScroll.h"
-#include "simulation/CellPower.h"
+#include "app/SheetScroll.h"
 
 namespace lp {
 
@@ -97,98 +94,72 @@ void SheetView::ensureVisible(int row, int column) {
     h->setValue(to.x);
 }
 
-namespace {
-QColor colourOf(Rgb c) { return QColor(c.red, c.green, c.blue); }
-}  // namespace
-
-QColor SheetView::energizedColour() { return colourOf(kEnergizedColour); }
-QColor SheetView::closedColour() { return colourOf(kClosedColour); }
-QColor SheetView::pulledInColour() { return colourOf(kPulledInColour); }
-QColor SheetView::differsColour() { return colourOf(kDiffersColour); }
-QColor SheetView::stepColour() { return colourOf(kStepColour); }
-
-void SheetView::setCellMarks(std::vector<CellMark> marks) {
-    std::stable_sort(marks.begin(), marks.end(), [](const CellMark& a, const CellMark& b) {
-        return a.line != b.line ? a.line < b.line : a.column < b.column;
-    });
-    if (marks == marks_) return;
-    // Repaint the lines whose marks change: both lists are in line order,
-    // so one walk along them finds those lines.
-    std::size_t i = 0, j = 0;
-    while (i < marks_.size() || j < marks.size()) {
-        const int line = std::min(i < marks_.size() ? marks_[i].line : INT_MAX, j < marks.size() ? marks[j].line : INT_MAX);
-        std::size_t i2 = i, j2 = j;
-        while (i2 < marks_.size() && marks_[i2].line == line) ++i2;
-        while (j2 < marks.size() && marks[j2].line == line) ++j2;
-        if (!std::equal(marks_.begin() + static_cast<std::ptrdiff_t>(i), marks_.begin() + static_cast<std::ptrdiff_t>(i2),
-                        marks.begin() + static_cast<std::ptrdiff_t>(j), marks.begin() + static_cast<std::ptrdiff_t>(j2)))
-            updateLines(line, line);
-        i = i2;
-        j = j2;
-    }
+void SheetView::setMarks(std::vector<MarkShape> marks, const std::vector<int>& changedLines) {
     marks_ = std::move(marks);
+    for (int line : changedLines) updateLines(line, line);
+}
+
+bool SheetView::cellAt(const QPointF& position, int& line, int& column) const {
+    const QPointF at = position + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    line = static_cast<int>(std::floor((at.y() - kPadding) / lineHeight_));
+    column = static_cast<int>(std::floor((at.x() - kPadding) / columnWidth_));
+    return line >= 0 && line < lineCount() && column >= 0;
 }
 
 void SheetView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
+    int line = 0, column = 0;
+    if (event->button() == Qt::LeftButton && cellAt(event->position(), line, column))
+        emit cellPressed(line, column);
+    else
         QAbstractScrollArea::mousePressEvent(event);
-        return;
-    }
-    const QPointF at = event->position() + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
-    const int line = static_cast<int>(std::floor((at.y() - kPadding) / lineHeight_));
-    const int column = static_cast<int>(std::floor((at.x() - kPadding) / columnWidth_));
-    if (line >= 0 && line < lineCount() && column >= 0) emit cellPressed(line, column);
 }
 
-// Under the glyphs: the step's element and the body of a pulled-in coil.
-// Over them: the glyphs of energized cells and closed contacts again in
-// their colour, and a frame round a coil that differs.
+void SheetView::mouseDoubleClickEvent(QMouseEvent* event) {
+    int line = 0, column = 0;
+    if (event->button() == Qt::LeftButton && cellAt(event->position(), line, column))
+        emit cellDoubleClicked(line, column);
+    else
+        QAbstractScrollArea::mouseDoubleClickEvent(event);
+}
+
+// Shapes under the glyphs first, then the glyphs, then the shapes over them,
+// as the core orders them.
 void SheetView::paintMarks(QPainter& painter, const Line& line, QPointF baseline, std::size_t firstMark,
                            std::size_t endMark) {
     const QPointF origin = baseline - QPointF(0, ascent_);
-    auto rectOf = [&](const CellMark& m) {
+    auto rectOf = [&](const MarkShape& m) {
         return QRectF(origin.x() + m.column * columnWidth_, origin.y(), m.width * columnWidth_, lineHeight_);
     };
     for (std::size_t k = firstMark; k < endMark; ++k) {
-        const CellMark& m = marks_[k];
-        if (m.flags & cellpower::StepElement) painter.fillRect(rectOf(m), stepColour());
-        if (m.flags & cellpower::PulledIn) {
+        const MarkShape& m = marks_[k];
+        if (m.kind == ShapeKind::Background) painter.fillRect(rectOf(m), colour(m.colour));
+        if (m.kind == ShapeKind::CoilBody) {
             // The coil's body between its brackets: the middle third of the coil's cells.
             const QRectF r = rectOf(m);
-            painter.fillRect(r.adjusted(r.width() / 3, 3, -r.width() / 3, -3), pulledInColour());
+            painter.fillRect(r.adjusted(r.width() / 3, 3, -r.width() / 3, -3), colour(m.colour));
         }
     }
     for (const QGlyphRun& run : line.runs) painter.drawGlyphRun(baseline, run);
-    for (const auto& [flag, colour] : {std::pair{cellpower::Energized, energizedColour()},
-                                       std::pair{cellpower::Closed, closedColour()}}) {
-        QRegion region;
-        for (std::size_t k = firstMark; k < endMark; ++k) {
-            const CellMark& m = marks_[k];
-            if (!(m.flags & flag) || (flag == cellpower::Closed && (m.flags & cellpower::Energized))) continue;
-            region += rectOf(m).toAlignedRect();
-        }
-        if (region.isEmpty()) continue;
-        painter.save();
-        painter.setClipRegion(region);
-        painter.setPen(colour);
-        for (const QGlyphRun& run : line.runs) painter.drawGlyphRun(baseline, run);
-        painter.restore();
-    }
-    // A closed normally-open contact: a bar across its gap.
     for (std::size_t k = firstMark; k < endMark; ++k) {
-        const CellMark& m = marks_[k];
-        if ((m.flags & (cellpower::OpenGap | cellpower::Closed)) != (cellpower::OpenGap | cellpower::Closed)) continue;
+        const MarkShape& m = marks_[k];
         const QRectF r = rectOf(m);
-        const QColor colour = m.flags & cellpower::Energized ? energizedColour() : closedColour();
-        painter.fillRect(QRectF(r.left(), r.center().y() - 1, r.width(), 2.5), colour);
-    }
-    for (std::size_t k = firstMark; k < endMark; ++k) {
-        const CellMark& m = marks_[k];
-        if (!(m.flags & cellpower::Differs)) continue;
-        painter.save();
-        painter.setPen(QPen(differsColour(), 2));
-        painter.drawRect(rectOf(m).adjusted(1, 1, -1, -1));
-        painter.restore();
+        switch (m.kind) {
+        case ShapeKind::Glyphs:
+            painter.save();
+            painter.setClipRect(r.toAlignedRect());
+            painter.setPen(colour(m.colour));
+            for (const QGlyphRun& run : line.runs) painter.drawGlyphRun(baseline, run);
+            painter.restore();
+            break;
+        case ShapeKind::GapBar: painter.fillRect(QRectF(r.left(), r.center().y() - 1, r.width(), 2.5), colour(m.colour)); break;
+        case ShapeKind::Frame:
+            painter.save();
+            painter.setPen(QPen(colour(m.colour), 2));
+            painter.drawRect(r.adjusted(1, 1, -1, -1));
+            painter.restore();
+            break;
+        default: break;
+        }
     }
 }
 
@@ -204,7 +175,7 @@ void SheetView::paintEvent(QPaintEvent* event) {
     const int last = std::min(lineCount() - 1, (dirty.bottom() + dy - kPadding) / lineHeight_ + 1);
     // The marks of the first line painted, and on from there.
     std::size_t mark = static_cast<std::size_t>(
-        std::lower_bound(marks_.begin(), marks_.end(), first, [](const CellMark& m, int line) { return m.line < line; }) -
+        std::lower_bound(marks_.begin(), marks_.end(), first, [](const MarkShape& m, int line) { return m.line < line; }) -
         marks_.begin());
     for (int i = first; i <= last; ++i) {
         const QPointF baseline = cellOrigin(i, 0) + QPointF(-dx, ascent_ - dy);

@@ -17,7 +17,7 @@
 
 #include "DisplayColumns.h"
 #include "LineGlyphs.h"
-#include "simulation/SimulationMarks.h"
+#include "app/SheetPaint.h"
 
 namespace lp {
 
@@ -40,19 +40,12 @@ public:
     QPointF cellOrigin(int lineIndex, int column) const;  // top-left, content coordinates
     QSize contentSize() const;
 
-    // Colours these cells over the printed lines until the next call; an
-    // empty list shows the sheet plain again. Only the lines whose marks
-    // change are painted again.
-    void setCellMarks(std::vector<CellMark> marks);
-    const std::vector<CellMark>& cellMarks() const { return marks_; }
-    // The colour of an energized cell, a closed contact without power, a
-    // coil that is pulled in, a coil that differs from the drawing and the
-    // element of the last step.
-    static QColor energizedColour();
-    static QColor closedColour();
-    static QColor pulledInColour();
-    static QColor differsColour();
-    static QColor stepColour();
+    // Paints these shapes over the printed lines until the next call (in
+    // line order, painting order within a line); an empty list shows the
+    // sheet plain again. Only `changedLines` are painted again.
+    void setMarks(std::vector<MarkShape> marks, const std::vector<int>& changedLines);
+    const std::vector<MarkShape>& marks() const { return marks_; }
+    static QColor colour(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
     // Scrolls as little as needed so that the rung whose graphics row is
     // `row` (1-based; its name row above it too) and `column` are in sight.
@@ -61,9 +54,12 @@ public:
 signals:
     // A press of the left button on the display column `column` of printed line `line`.
     void cellPressed(int line, int column);
+    // A double click of the left button there.
+    void cellDoubleClicked(int line, int column);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -88,7 +84,9 @@ private:
     int ascent_ = 0;
     int widestColumns_ = 0;
     std::vector<Line> lines_;
-    std::vector<CellMark> marks_;  // by line, then column
+    bool cellAt(const QPointF& position, int& line, int& column) const;
+
+    std::vector<MarkShape> marks_;  // by line, in painting order
 };
 
 }  // namespace lp

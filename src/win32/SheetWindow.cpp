@@ -6,7 +6,7 @@
 #include "Fonts.h"
 #include "WideText.h"
 #include "texts/DisplayColumns.h"
-#include "sheet/SheetScroll.h"
+#include "app/SheetScroll.h"
 #include "simulation/CellPower.h"
 #include "texts/PowerColours.h"
 

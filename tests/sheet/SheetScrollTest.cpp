@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/SheetScroll.h"
+#include "app/SheetScroll.h"
 
 namespace lp {
 namespace {

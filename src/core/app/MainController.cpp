@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/ButtonTips.h"
+#include "app/MainForm.h"
 #include "app/MainView.h"
 #include "app/PictureExport.h"
 #include "app/RunMenu.h"
@@ -19,6 +20,7 @@
 #include "picture/SvgPicture.h"
 #include "simulation/SimulationTrace.h"
 #include "statement/AtomicFile.h"
+#include "statement/Convert.h"
 #include "sheet/Ladder.h"
 #include "simulation/MarkShapes.h"
 #include "simulation/SimulationSession.h"
@@ -27,6 +29,8 @@
 #include "texts/DisplayColumns.h"
 
 namespace lp {
+
+static_assert(kCommandButtons == kButtonCount, "the window has a button for each of the palette's commands");
 
 namespace {
 
@@ -369,6 +373,8 @@ MainController::MainController(MainView& view) : s_(std::make_unique<State>(view
 MainController::~MainController() = default;
 
 void MainController::setExportDir(const std::string& folder) { s_->ladder.exportDir = folder; }
+
+void MainController::useSystemExportDir() { s_->ladder.exportDir = defaultExportDir(); }
 
 void MainController::showAll() {
     State& s = *s_;

@@ -28,6 +28,8 @@ public:
 
     // The folder the export writes into (empty: the system's default).
     void setExportDir(const std::string& folder);
+    // The export into the user's documents folder (Linux) or D: (Windows).
+    void useSystemExportDir();
     // Keeps the recent drawings in `file` across runs (recentDrawingsFile()
     // for the user's own list) and shows them.
     void useRecentDrawings(const std::string& file);

@@ -15,6 +15,7 @@ inline constexpr TwipsRect kMainClient{0, 0, 11880, 8595};  // restored
 std::span<const ControlSpec> mainFormControls();
 
 // CommandN (1..22).
+inline constexpr int kCommandButtons = 22;
 const ControlSpec& buttonControl(int number);
 
 // Picture1 is docked to the left edge: full height, this width.
