@@ -20,6 +20,9 @@
 
 #include "FullSheet.h"
 #include "MainWindow.h"
+#include "document/Document.h"
+#include "sheet/Ladder.h"
+#include "simulation/SimulationSession.h"
 #include "SheetView.h"
 #include "sheet/Ladder.h"
 
@@ -82,7 +85,7 @@ struct WindowFixture {
     // height 0: maximized on the (offscreen) screen; else a window of a
     // full-HD screen's work area, as tall as the given height.
     explicit WindowFixture(int height = 0) {
-        window->userInterface().askText = [this](const QString&, const QString&) {
+        window->userInterface().askText = [this](const QString&, const QString&, const QString&) {
             QString r = replies.empty() ? QStringLiteral("X99") : replies.front();
             if (!replies.empty()) replies.pop_front();
             return r;
@@ -97,7 +100,7 @@ struct WindowFixture {
         QCoreApplication::processEvents();
         for (const SheetStep& step : fullSheetSteps(9)) {
             if (!step.reply.empty()) replies.push_back(QString::fromStdString(step.reply));
-            window->pressCommand(step.button);
+            window->controller().click(step.button);
         }
         window->repaint();
     }
@@ -106,14 +109,14 @@ struct WindowFixture {
 void BM_WindowClickWithRepaint(benchmark::State& state) {
     WindowFixture f(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        f.window->pressCommand(5);
+        f.window->controller().click(5);
         f.window->Picture1()->viewport()->repaint();
         state.PauseTiming();
-        f.window->pressCommand(10);
+        f.window->controller().click(10);
         f.window->Picture1()->viewport()->repaint();
         state.ResumeTiming();
     }
-    if (f.window->ladder().state.CurRow != 260 || f.window->ladder().state.CurCol != 46)
+    if (f.window->controller().ladder().state.CurRow != 260 || f.window->controller().ladder().state.CurCol != 46)
         state.SkipWithError("the sheet is not the one described");
     state.counters["view_height"] = f.window->Picture1()->viewport()->height();
 }
@@ -123,10 +126,10 @@ void BM_WindowStepBackWithRepaint(benchmark::State& state) {
     WindowFixture f(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        f.window->pressCommand(5);
+        f.window->controller().click(5);
         f.window->Picture1()->viewport()->repaint();
         state.ResumeTiming();
-        f.window->pressCommand(10);
+        f.window->controller().click(10);
         f.window->Picture1()->viewport()->repaint();
     }
 }

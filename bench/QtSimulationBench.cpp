@@ -13,6 +13,9 @@
 #include "DeviceTableWindow.h"
 #include "FullSheet.h"
 #include "MainWindow.h"
+#include "document/Document.h"
+#include "sheet/Ladder.h"
+#include "simulation/SimulationSession.h"
 #include "SheetView.h"
 
 namespace lp::bench {
@@ -22,7 +25,7 @@ struct SimulatedWindow {
     std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>();
     std::deque<QString> replies;
     SimulatedWindow() {
-        window->userInterface().askText = [this](const QString&, const QString&) {
+        window->userInterface().askText = [this](const QString&, const QString&, const QString&) {
             QString r = replies.empty() ? QStringLiteral("X99") : replies.front();
             if (!replies.empty()) replies.pop_front();
             return r;
@@ -32,15 +35,15 @@ struct SimulatedWindow {
         QCoreApplication::processEvents();
         for (const SheetStep& step : fullSheetSteps()) {
             if (!step.reply.empty()) replies.push_back(QString::fromStdString(step.reply));
-            window->pressCommand(step.button);
+            window->controller().click(step.button);
         }
-        window->pressCommand(13);
+        window->controller().click(13);
         window->menuAction(MenuCommand::StartSimulation)->trigger();
         QCoreApplication::processEvents();
     }
     // Every input switched the other way.
     void toggleInputs() {
-        Simulation& sim = window->simulation().simulation();
+        Simulation& sim = window->controller().simulation().simulation();
         for (int d = 0; d < sim.deviceCount(); ++d)
             if (sim.isInput(d)) sim.toggleInput(d);
     }
@@ -51,7 +54,7 @@ struct SimulatedWindow {
 // before each scan, so every rung's power changes.
 void BM_WindowScanWithRepaint(benchmark::State& state) {
     SimulatedWindow f;
-    if (!f.window->simulation().running()) {
+    if (!f.window->controller().simulation().running()) {
         state.SkipWithError("the simulation did not start");
         return;
     }
@@ -62,7 +65,7 @@ void BM_WindowScanWithRepaint(benchmark::State& state) {
         f.window->deviceTable()->oneScan()->click();
         f.window->Picture1()->viewport()->repaint();
     }
-    state.counters["marks"] = static_cast<double>(f.window->Picture1()->cellMarks().size());
+    state.counters["marks"] = static_cast<double>(f.window->Picture1()->marks().size());
     state.counters["view_height"] = f.window->Picture1()->viewport()->height();
 }
 BENCHMARK(BM_WindowScanWithRepaint)->Unit(benchmark::kMillisecond);
@@ -73,8 +76,8 @@ void BM_SheetViewPaintPoweredFullSheet(benchmark::State& state) {
     f.toggleInputs();
     f.window->deviceTable()->oneScan()->click();
     SheetView view;
-    view.showPicture(f.window->ladder().picture);
-    view.setCellMarks(f.window->Picture1()->cellMarks());
+    view.showPicture(f.window->controller().ladder().picture);
+    view.setMarks(f.window->Picture1()->marks(), {});
     view.resize(view.contentSize() + QSize(2 * view.frameWidth(), 2 * view.frameWidth()));
     view.show();
     QCoreApplication::processEvents();
@@ -84,7 +87,7 @@ void BM_SheetViewPaintPoweredFullSheet(benchmark::State& state) {
         view.viewport()->render(&image);
         benchmark::DoNotOptimize(image.constBits());
     }
-    state.counters["marks"] = static_cast<double>(view.cellMarks().size());
+    state.counters["marks"] = static_cast<double>(view.marks().size());
 }
 BENCHMARK(BM_SheetViewPaintPoweredFullSheet)->Unit(benchmark::kMillisecond);
 

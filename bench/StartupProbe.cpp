@@ -21,6 +21,9 @@
 #include "FullSheet.h"
 #include "LoginDialog.h"
 #include "MainWindow.h"
+#include "document/Document.h"
+#include "sheet/Ladder.h"
+#include "simulation/SimulationSession.h"
 #include "SheetView.h"
 
 namespace {
@@ -48,7 +51,7 @@ public:
 
 void drawFullSheet(lp::MainWindow& window) {
     auto replies = std::make_shared<std::deque<QString>>();
-    window.userInterface().askText = [replies](const QString&, const QString&) {
+    window.userInterface().askText = [replies](const QString&, const QString&, const QString&) {
         QString r = replies->empty() ? QStringLiteral("X99") : replies->front();
         if (!replies->empty()) replies->pop_front();
         return r;
@@ -56,9 +59,9 @@ void drawFullSheet(lp::MainWindow& window) {
     window.userInterface().showMessage = [](const QString&, const QString&) {};
     for (const lp::bench::SheetStep& step : lp::bench::fullSheetSteps()) {
         if (!step.reply.empty()) replies->push_back(QString::fromStdString(step.reply));
-        window.pressCommand(step.button);
+        window.controller().click(step.button);
     }
-    window.pressCommand(13);
+    window.controller().click(13);
     window.repaint();
 }
 

@@ -31,8 +31,8 @@ struct Answers {
     QStringList titles;
     std::function<void()> onPrompt;  // runs while the box would be open
     int unanswered = 0;
-    std::function<QString(const QString&, const QString&)> function() {
-        return [this](const QString& prompt, const QString& title) {
+    std::function<QString(const QString&, const QString&, const QString&)> function() {
+        return [this](const QString& prompt, const QString& title, const QString&) {
             prompts << prompt;
             titles << title;
             if (onPrompt) onPrompt();

@@ -19,6 +19,9 @@
 #include "FontSetup.h"
 #include "LoginDialog.h"
 #include "MainWindow.h"
+#include "document/Document.h"
+#include "sheet/Ladder.h"
+#include "simulation/SimulationSession.h"
 #include "UiTestSupport.h"
 #include "document/DrawingWriter.h"
 
@@ -51,20 +54,20 @@ struct Window {
         };
         w.userInterface().askOpenFile = path;
         w.userInterface().askSaveFile = path;
-        w.endProgram = end.function();
+        w.leaveProgram = end.function();
         w.show();
         if (!QTest::qWaitForWindowExposed(&w)) qWarning("the window was not exposed");
     }
     QString file(const QString& name) const { return dir.filePath(name); }
     void drawRung() {
         answers.replies << QStringLiteral("X01") << QStringLiteral("Y01");
-        w.pressCommand(1);
-        w.pressCommand(9);
-        w.pressCommand(11);
+        w.controller().click(1);
+        w.controller().click(9);
+        w.controller().click(11);
     }
     void saveAs(const QString& path) {
         paths << path;
-        w.runMenuCommand(MenuCommand::SaveDrawingAs);
+        w.controller().menuCommand(MenuCommand::SaveDrawingAs);
     }
     bool left() const { return w.aboutDialog() && w.aboutDialog()->isVisible() && !w.isVisible(); }
 };
@@ -110,23 +113,23 @@ private slots:
         t.paths << t.file("一.lad");
         t.w.menuAction(MenuCommand::SaveDrawing)->trigger();
         QCOMPARE(t.w.windowTitle(), QStringLiteral("梯形图编辑器 - 一.lad"));
-        QCOMPARE(bytesOf(t.file("一.lad")), QByteArray::fromStdString(writeDrawing(captureDrawing(t.w.ladder()))));
+        QCOMPARE(bytesOf(t.file("一.lad")), QByteArray::fromStdString(writeDrawing(captureDrawing(t.w.controller().ladder()))));
         // Typing in the list box marks the caption.
         t.w.Text1()->setPlainText(QStringLiteral("typed"));
         QCOMPARE(t.w.windowTitle(), QStringLiteral("梯形图编辑器 - 一.lad *"));
-        t.w.runMenuCommand(MenuCommand::SaveDrawing);
+        t.w.controller().menuCommand(MenuCommand::SaveDrawing);
         QCOMPARE(t.w.windowTitle(), QStringLiteral("梯形图编辑器 - 一.lad"));
         QVERIFY(bytesOf(t.file("一.lad")).contains("Text1 \"typed\""));
 
         // Another window opens it as it was.
         Window u;
         u.paths << t.file("一.lad");
-        u.w.runMenuCommand(MenuCommand::OpenDrawing);
+        u.w.controller().menuCommand(MenuCommand::OpenDrawing);
         QCOMPARE(u.w.windowTitle(), QStringLiteral("梯形图编辑器 - 一.lad"));
         QCOMPARE(u.w.Text1()->toPlainText(), QStringLiteral("typed"));
-        QCOMPARE(u.w.ladder().palette.enabledString(), t.w.ladder().palette.enabledString());
+        QCOMPARE(u.w.controller().ladder().palette.enabledString(), t.w.controller().ladder().palette.enabledString());
         for (int n = 1; n <= 22; ++n) QCOMPARE(u.w.Command(n)->isEnabled(), t.w.Command(n)->isEnabled());
-        QCOMPARE(u.w.ladder().picture, t.w.ladder().picture);
+        QCOMPARE(u.w.controller().ladder().picture, t.w.controller().ladder().picture);
         QVERIFY(u.log.messages.empty());
     }
 
@@ -137,27 +140,27 @@ private slots:
         QVERIFY(bad.open(QIODevice::WriteOnly));
         bad.write("LadderPad drawing 9\n");
         bad.close();
-        const std::vector<std::string> picture = t.w.ladder().picture;
+        const std::vector<std::string> picture = t.w.controller().ladder().picture;
         // The drawing on screen is not saved: opening asks first.
         t.choices << SaveChoice::DontSave;
         t.paths << t.file("bad.lad");
-        t.w.runMenuCommand(MenuCommand::OpenDrawing);
+        t.w.controller().menuCommand(MenuCommand::OpenDrawing);
         QCOMPARE(t.questions.size(), 1);
         QCOMPARE(t.log.messages.size(), std::size_t{1});
         QVERIFY(t.log.messages[0].text.contains(QStringLiteral("第 1 行")));
-        QCOMPARE(t.w.ladder().picture, picture);
+        QCOMPARE(t.w.controller().ladder().picture, picture);
         QCOMPARE(t.w.windowTitle(), QStringLiteral("梯形图编辑器 *"));
     }
 
     void noQuestionWhenNothingChanged() {
         Window t;
-        t.w.pressCommand(14);
+        t.w.controller().click(14);
         QVERIFY(t.left());
         QVERIFY(t.questions.isEmpty());
         Window u;
         u.drawRung();
         u.saveAs(u.file("a.lad"));
-        u.w.pressCommand(14);
+        u.w.controller().click(14);
         QVERIFY(u.left());
         QVERIFY(u.questions.isEmpty());
     }
@@ -165,13 +168,13 @@ private slots:
     void cancelStaysInTheWindow() {
         Window t;
         t.drawRung();
-        const DrawingState before = captureDrawing(t.w.ladder());
+        const DrawingState before = captureDrawing(t.w.controller().ladder());
         t.choices << SaveChoice::Cancel;
-        t.w.pressCommand(14);
+        t.w.controller().click(14);
         QCOMPARE(t.questions, QStringList{QStringLiteral("图纸已修改，是否保存？")});
         QVERIFY(!t.left());
         QVERIFY(t.w.isVisible());
-        QVERIFY(sameDrawing(t.w.ladder(), before));
+        QVERIFY(sameDrawing(t.w.controller().ladder(), before));
         QVERIFY(t.w.Command(1)->isEnabled());
     }
 
@@ -181,9 +184,9 @@ private slots:
         t.saveAs(t.file("a.lad"));
         const QByteArray saved = bytesOf(t.file("a.lad"));
         t.answers.replies << QStringLiteral("X02");
-        t.w.pressCommand(1);
+        t.w.controller().click(1);
         t.choices << SaveChoice::DontSave;
-        t.w.pressCommand(14);
+        t.w.controller().click(14);
         QVERIFY(t.left());
         QCOMPARE(bytesOf(t.file("a.lad")), saved);
     }
@@ -193,27 +196,27 @@ private slots:
         t.drawRung();
         t.choices << SaveChoice::Save;
         t.paths << t.file("new.lad");
-        t.w.pressCommand(14);
+        t.w.controller().click(14);
         QVERIFY(t.left());
-        QCOMPARE(bytesOf(t.file("new.lad")), QByteArray::fromStdString(writeDrawing(captureDrawing(t.w.ladder()))));
+        QCOMPARE(bytesOf(t.file("new.lad")), QByteArray::fromStdString(writeDrawing(captureDrawing(t.w.controller().ladder()))));
         // A save that does not happen (the dialog cancelled) stays.
         Window u;
         u.drawRung();
         u.choices << SaveChoice::Save;
-        u.w.pressCommand(14);
+        u.w.controller().click(14);
         QVERIFY(!u.left());
     }
 
     void theExportRowsExitAsksToo() {
         Window t;
         t.drawRung();
-        t.w.pressCommand(22);
-        t.w.pressCommand(13);
+        t.w.controller().click(22);
+        t.w.controller().click(13);
         QVERIFY(t.w.Command(20)->isVisible());
         t.choices << SaveChoice::Cancel << SaveChoice::DontSave;
-        t.w.pressCommand(20);
+        t.w.controller().click(20);
         QVERIFY(!t.left());
-        t.w.pressCommand(20);
+        t.w.controller().click(20);
         QVERIFY(t.left());
         QCOMPARE(t.questions.size(), 2);
     }
@@ -287,7 +290,7 @@ private slots:
         QTest::mouseClick(flow.login().cmdOK(), Qt::LeftButton);
         QVERIFY(flow.mainWindow());
         QTRY_COMPARE(flow.mainWindow()->windowTitle(), QStringLiteral("梯形图编辑器 - start.lad"));
-        QCOMPARE(flow.mainWindow()->ladder().picture, t.w.ladder().picture);
+        QCOMPARE(flow.mainWindow()->controller().ladder().picture, t.w.controller().ladder().picture);
     }
 };
 

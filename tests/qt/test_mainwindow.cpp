@@ -16,6 +16,9 @@
 #include "AboutDialog.h"
 #include "FontSetup.h"
 #include "MainWindow.h"
+#include "document/Document.h"
+#include "sheet/Ladder.h"
+#include "simulation/SimulationSession.h"
 #include "SheetView.h"
 #include "UiTestSupport.h"
 #include "sheet/Glyphs.h"
@@ -42,8 +45,8 @@ QString bottomRowOf(const MainWindow& w) {
 }
 
 // The same two strings from the core's palette.
-QString coreEnabled(MainWindow& w) { return QString::fromStdString(w.ladder().palette.enabledString()); }
-QString coreVisible(MainWindow& w) { return QString::fromStdString(w.ladder().palette.visibleString()); }
+QString coreEnabled(MainWindow& w) { return QString::fromStdString(w.controller().ladder().palette.enabledString()); }
+QString coreVisible(MainWindow& w) { return QString::fromStdString(w.controller().ladder().palette.visibleString()); }
 
 struct Window {
     MainWindow w;
@@ -53,7 +56,7 @@ struct Window {
     Window() {
         w.userInterface().askText = answers.function();
         w.userInterface().showMessage = log.function();
-        w.endProgram = end.function();
+        w.leaveProgram = end.function();
     }
     void show() {
         w.show();
@@ -163,9 +166,9 @@ private slots:
 
     void firstShowClearsTheSheetOnce() {
         Window t;
-        t.w.ladder().sheet.setCell(4, 3, glyph::h);  // left over from before the show
+        t.w.controller().ladder().sheet.setCell(4, 3, glyph::h);  // left over from before the show
         t.show();
-        QCOMPARE(t.w.ladder().sheet.cell(4, 3), std::string(glyph::blank));
+        QCOMPARE(t.w.controller().ladder().sheet.cell(4, 3), std::string(glyph::blank));
         QCOMPARE(t.w.Picture1()->lineCount(), 2);
         QCOMPARE(t.w.Picture1()->line(0), QString(146, ' '));
     }
@@ -174,8 +177,8 @@ private slots:
         Window t;
         t.show();
         t.answers.replies << "X01";
-        t.w.pressCommand(1);
-        QCOMPARE(t.w.ladder().sheet.cell(2, 1), std::string(glyph::vr));
+        t.w.controller().click(1);
+        QCOMPARE(t.w.controller().ladder().sheet.cell(2, 1), std::string(glyph::vr));
         const QString before = t.w.Picture1()->line(1);
         // Activations from other programs, a modal box ending, hide and show.
         QEvent activate(QEvent::WindowActivate);
@@ -185,8 +188,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&t.w));
         t.w.activateWindow();
         QApplication::sendEvent(&t.w, &activate);
-        QCOMPARE(t.w.ladder().sheet.cell(2, 1), std::string(glyph::vr));
-        QCOMPARE(t.w.ladder().sheet.cell(1, 2), std::string("X01"));
+        QCOMPARE(t.w.controller().ladder().sheet.cell(2, 1), std::string(glyph::vr));
+        QCOMPARE(t.w.controller().ladder().sheet.cell(1, 2), std::string("X01"));
         QCOMPARE(t.w.Picture1()->line(1), before);
         QCOMPARE(enabledOf(t.w), coreEnabled(t.w));
     }
@@ -201,7 +204,7 @@ private slots:
             coreBehindPrompt = coreEnabled(t.w);
         };
         t.answers.replies << "X01";
-        t.w.pressCommand(1);
+        t.w.controller().click(1);
         QCOMPARE(t.answers.titles, QStringList{"输入器件名称"});
         // The rail contact sets its states before it prompts; the window
         // behind the prompt shows them, not the start states.
@@ -216,15 +219,15 @@ private slots:
         // Typical first rung: X01, series X02, coil Y01, line feed.
         t.answers.replies << "X01" << "X02" << "Y01";
         for (int n : {1, 5, 9, 11}) {
-            t.w.pressCommand(n);
+            t.w.controller().click(n);
             QCOMPARE(enabledOf(t.w), coreEnabled(t.w));
             QCOMPARE(bottomRowOf(t.w), coreVisible(t.w));
-            const auto& picture = t.w.ladder().picture;
+            const auto& picture = t.w.controller().ladder().picture;
             QCOMPARE(t.w.Picture1()->lineCount(), int(picture.size()));
             for (int i = 0; i < int(picture.size()); ++i)
                 QCOMPARE(t.w.Picture1()->line(i), QString::fromStdString(picture[std::size_t(i)]));
         }
-        QCOMPARE(t.w.ladder().state.CurRow, 4);
+        QCOMPARE(t.w.controller().ladder().state.CurRow, 4);
         // Row 1: the margin cell, the rail's "┃", then the name over the plate.
         QCOMPARE(t.w.Picture1()->line(0).mid(2, 4), QStringLiteral("┃X01"));
         QCOMPARE(t.answers.unanswered, 0);
@@ -237,16 +240,16 @@ private slots:
         QVERIFY(!t.w.Command(5)->isEnabled());
         QTest::mouseClick(t.w.Command(5), Qt::LeftButton);
         QVERIFY(t.answers.prompts.isEmpty());
-        QCOMPARE(t.w.ladder().state.CurCol, 1);
+        QCOMPARE(t.w.controller().ladder().state.CurCol, 1);
     }
 
-    void userEditsOfText1ReachTheCoreBeforeACommand() {
+    void userEditsOfText1ReachTheCoreAndStayThroughACommand() {
         Window t;
         t.show();
         t.w.Text1()->setPlainText(QStringLiteral("LD  X01\nEND"));
-        QVERIFY(t.w.ladder().Text1.empty());  // not before a command runs
-        t.w.pressCommand(17);                   // "显示图形"
-        QCOMPARE(t.w.ladder().Text1, std::string("LD  X01\r\nEND"));
+        QCOMPARE(t.w.controller().ladder().Text1, std::string("LD  X01\r\nEND"));
+        t.w.controller().click(17);  // "显示图形"
+        QCOMPARE(t.w.controller().ladder().Text1, std::string("LD  X01\r\nEND"));
         QCOMPARE(t.w.Text1()->toPlainText(), QStringLiteral("LD  X01\nEND"));
     }
 
@@ -254,25 +257,25 @@ private slots:
         Window t;
         t.show();
         t.answers.replies << "X01";
-        t.w.pressCommand(1);
+        t.w.controller().click(1);
         t.w.Text1()->setPlainText(QStringLiteral("typed by the user"));
         QVERIFY(t.w.Command(12)->isEnabled());
-        t.w.pressCommand(12);
-        QVERIFY(t.w.ladder().Text1.empty());
+        t.w.controller().click(12);
+        QVERIFY(t.w.controller().ladder().Text1.empty());
         QCOMPARE(t.w.Text1()->toPlainText(), QString());
-        QCOMPARE(t.w.ladder().sheet.cell(2, 1), std::string(glyph::blank));
+        QCOMPARE(t.w.controller().ladder().sheet.cell(2, 1), std::string(glyph::blank));
     }
 
     void convertShowsTheListAndExportWritesWhatText1Holds() {
         Window t;
         QTemporaryDir folder;
-        t.w.ladder().exportDir = folder.path().toStdString();
+        t.w.controller().ladder().exportDir = folder.path().toStdString();
         t.show();
         // The typical run: X01, X02, Y01; line feed; NC X03, Y02; line feed; END.
         t.answers.replies << "X01" << "X02" << "Y01" << "X03" << "Y02";
-        for (int n : {1, 5, 9, 11, 2, 9, 11, 22}) t.w.pressCommand(n);
+        for (int n : {1, 5, 9, 11, 2, 9, 11, 22}) t.w.controller().click(n);
         QCOMPARE(bottomRowOf(t.w), QStringLiteral("1100"));
-        t.w.pressCommand(13);
+        t.w.controller().click(13);
         QCOMPARE(t.w.Text1()->toPlainText(), QStringLiteral("LD  X01\nAND X02\nOUT Y01\nLDI X03\nOUT Y02\nEND\n"));
         QCOMPARE(bottomRowOf(t.w), QStringLiteral("0011"));
         QVERIFY(t.log.messages.empty());
@@ -294,10 +297,10 @@ private slots:
         t.show();
         // A rung that closes up into nothing and drives no coil, then END.
         t.answers.replies << "X01" << "X02";
-        for (int n : {1, 7, 11, 22}) t.w.pressCommand(n);
+        for (int n : {1, 7, 11, 22}) t.w.controller().click(n);
         t.w.Text1()->setPlainText(QStringLiteral("my notes"));
         const QString enabledBefore = enabledOf(t.w);
-        t.w.pressCommand(13);
+        t.w.controller().click(13);
         QCOMPARE(t.log.messages.size(), std::size_t{1});
         QCOMPARE(t.log.messages[0].text, QStringLiteral("第2行：该梯级没有输出线圈，无法生成语句表"));
         QCOMPARE(t.log.messages[0].caption, QStringLiteral("梯形图编辑器"));
@@ -306,16 +309,16 @@ private slots:
         QCOMPARE(t.w.Text1()->toPlainText(), QStringLiteral("my notes"));
         QCOMPARE(enabledOf(t.w), enabledBefore);
         QCOMPARE(bottomRowOf(t.w), QStringLiteral("1100"));
-        QVERIFY(t.w.ladder().StatementList.empty());
+        QVERIFY(t.w.controller().ladder().StatementList.empty());
         for (int row = 1; row <= 4; ++row)
             for (int col = 0; col <= 72; ++col) {
-                QCOMPARE(t.w.ladder().sheet.emitted(row, col), int16_t{0});
-                QCOMPARE(t.w.ladder().sheet.joined(row, col), int16_t{0});
+                QCOMPARE(t.w.controller().ladder().sheet.emitted(row, col), int16_t{0});
+                QCOMPARE(t.w.controller().ladder().sheet.joined(row, col), int16_t{0});
             }
         // Step back over END, start again with a rung that has its coil:
         // this one converts.
         t.answers.replies << "X01" << "Y01";
-        for (int n : {10, 12, 1, 9, 11, 22, 13}) t.w.pressCommand(n);
+        for (int n : {10, 12, 1, 9, 11, 22, 13}) t.w.controller().click(n);
         QCOMPARE(t.log.messages.size(), std::size_t{1});
         QCOMPARE(t.w.Text1()->toPlainText(), QStringLiteral("LD  X01\nOUT Y01\nEND\n"));
         QCOMPARE(bottomRowOf(t.w), QStringLiteral("0011"));
@@ -326,7 +329,7 @@ private slots:
         Window t;
         t.show();
         QVERIFY(t.w.aboutDialog() == nullptr);
-        t.w.pressCommand(14);
+        t.w.controller().click(14);
         QVERIFY(t.w.aboutDialog() != nullptr);
         QVERIFY(t.w.aboutDialog()->isVisible());
         QVERIFY(!t.w.isVisible());

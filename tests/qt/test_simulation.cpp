@@ -13,6 +13,9 @@
 #include "DeviceTableWindow.h"
 #include "FontSetup.h"
 #include "MainWindow.h"
+#include "document/Document.h"
+#include "sheet/Ladder.h"
+#include "simulation/SimulationSession.h"
 #include "SheetView.h"
 #include "UiTestSupport.h"
 #include "simulation/CellPower.h"
@@ -30,14 +33,14 @@ struct Window {
     Window() {
         w.userInterface().askText = answers.function();
         w.userInterface().showMessage = log.function();
-        w.endProgram = [] {};
+        w.leaveProgram = [] {};
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
     }
     // The seal-in: X01 start, normally-closed X02 stop, Y01 holding itself.
     void drawSealIn() {
         answers.replies << "X01" << "X02" << "Y01" << "Y01";
-        for (int n : {1, 6, 9, 11, 3, 18, 11, 22, 13}) w.pressCommand(n);
+        for (int n : {1, 6, 9, 11, 3, 18, 11, 22, 13}) w.controller().click(n);
     }
     QString enabledRunItems() const {
         QString s;
@@ -46,12 +49,13 @@ struct Window {
             s += w.menuAction(c)->isEnabled() ? '1' : '0';
         return s;
     }
-    // The flags of the marks on printed line `line` that cover display column `column`.
-    uint8_t marksAt(int line, int column) const {
-        uint8_t flags = 0;
-        for (const CellMark& m : w.Picture1()->cellMarks())
-            if (m.line == line && column >= m.column && column < m.column + m.width) flags |= m.flags;
-        return flags;
+    // Whether a shape of this kind and colour covers display column `column` of printed line `line`.
+    bool marked(int line, int column, ShapeKind kind, Rgb colour) const {
+        for (const MarkShape& m : w.Picture1()->marks())
+            if (m.line == line && column >= m.column && column < m.column + m.width && m.kind == kind &&
+                m.colour == colour)
+                return true;
+        return false;
     }
     QLabel* lampOf(const char* name) const { return w.deviceTable()->findChild<QLabel*>(QStringLiteral("Lamp_") + name); }
     QPushButton* switchOf(const char* name) const {
@@ -82,7 +86,7 @@ private slots:
         t.w.menuAction(MenuCommand::StopSimulation)->trigger();
         QCOMPARE(t.enabledRunItems(), QStringLiteral("1110"));
         // Typed from scratch, before any conversion.
-        t.w.pressCommand(12);
+        t.w.controller().click(12);
         QCOMPARE(t.enabledRunItems(), QStringLiteral("0000"));
         t.w.Text1()->setPlainText(QStringLiteral("LD X01\nOUT Y01\n"));
         QCOMPARE(t.enabledRunItems(), QStringLiteral("1110"));
@@ -97,11 +101,11 @@ private slots:
         QCOMPARE(t.log.messages.back().caption, QStringLiteral("梯形图编辑器"));
         const QString wrong = QStringLiteral("ld X01\nor Y01\nand X02\nout Y01\nend\n");
         t.w.Text1()->setPlainText(wrong);
-        const std::string list = t.w.ladder().StatementList;
+        const std::string list = t.w.controller().ladder().StatementList;
         t.w.menuAction(MenuCommand::CheckList)->trigger();
         QCOMPARE(t.log.messages.back().text, QStringLiteral("当 X01=1、X02=0、Y01=0 时，Y01：梯形图为 1，语句表为 0"));
         QCOMPARE(t.w.Text1()->toPlainText(), wrong);
-        QCOMPARE(t.w.ladder().StatementList, list);
+        QCOMPARE(t.w.controller().ladder().StatementList, list);
     }
 
     void sealInPullsInHoldsAndDropsWithTheSheetShowingThePower() {
@@ -121,17 +125,17 @@ private slots:
         table->oneScan()->click();
         QVERIFY(t.lampOf("Y01")->text().contains(QStringLiteral("Y01 = 1")));
         QCOMPARE(table->scanCounter()->text(), QStringLiteral("扫描次数：1"));
-        QVERIFY(t.marksAt(1, kCoilBody) & cellpower::PulledIn);
-        QVERIFY(t.marksAt(1, kX01Gap) & cellpower::Energized);
+        QVERIFY(t.marked(1, kCoilBody, ShapeKind::CoilBody, kPulledInColour));
+        QVERIFY(t.marked(1, kX01Gap, ShapeKind::Glyphs, kEnergizedColour));
         // Released by clicking its contact on the sheet: Y01 holds through
         // its own contact on line 4 (index 3).
         const QPointF gap = t.w.Picture1()->cellOrigin(1, kX01Gap) + QPointF(3, 3);
         QTest::mouseClick(t.w.Picture1()->viewport(), Qt::LeftButton, {}, gap.toPoint());
-        QVERIFY(!t.w.simulation().simulation().value(t.w.simulation().simulation().deviceOf("X01")));
+        QVERIFY(!t.w.controller().simulation().simulation().value(t.w.controller().simulation().simulation().deviceOf("X01")));
         table->oneScan()->click();
-        QVERIFY(!(t.marksAt(1, kX01Gap) & cellpower::Energized));
-        QVERIFY(t.marksAt(3, kX01Gap) & cellpower::Energized);
-        QVERIFY(t.marksAt(1, kCoilBody) & cellpower::PulledIn);
+        QVERIFY(!t.marked(1, kX01Gap, ShapeKind::Glyphs, kEnergizedColour));
+        QVERIFY(t.marked(3, kX01Gap, ShapeKind::Glyphs, kEnergizedColour));
+        QVERIFY(t.marked(1, kCoilBody, ShapeKind::CoilBody, kPulledInColour));
         // Continuous mode at the chosen period.
         table->period()->setValue(20);
         table->runPause()->click();
@@ -139,57 +143,57 @@ private slots:
         QCOMPARE(t.w.scanTimer()->interval(), 20);
         t.switchOf("X02")->click();
         QTRY_VERIFY(t.lampOf("Y01")->text().contains(QStringLiteral("Y01 = 0")));
-        QVERIFY(!(t.marksAt(1, kCoilBody) & cellpower::PulledIn));
+        QVERIFY(!t.marked(1, kCoilBody, ShapeKind::CoilBody, kPulledInColour));
         table->runPause()->click();
         QVERIFY(!t.w.scanTimer()->isActive());
         table->resetButton()->click();
         QCOMPARE(table->scanCounter()->text(), QStringLiteral("扫描次数：0"));
         table->stopButton()->click();
-        QVERIFY(!t.w.simulation().running());
+        QVERIFY(!t.w.controller().simulation().running());
         QVERIFY(!table->isVisible());
-        QVERIFY(t.w.Picture1()->cellMarks().empty());
+        QVERIFY(t.w.Picture1()->marks().empty());
     }
 
     void stepModeHighlightsTheLineAndShowsTheStack() {
         Window t;
         t.drawSealIn();
         t.w.menuAction(MenuCommand::StepSimulation)->trigger();  // starts, and runs LD X01
-        QVERIFY(t.w.simulation().running());
+        QVERIFY(t.w.controller().simulation().running());
         t.w.menuAction(MenuCommand::StepSimulation)->trigger();  // OR Y01
         const QList<QTextEdit::ExtraSelection> marked = t.w.Text1()->extraSelections();
         QCOMPARE(marked.size(), 1);
         QCOMPARE(marked.front().cursor.block().blockNumber(), 1);
         QCOMPARE(t.w.deviceTable()->stackLabel()->text(), QStringLiteral("栈（自底向上）：0　（第2行之后）"));
         // The contact Y01 on line 4 is the element of OR Y01.
-        QVERIFY(t.marksAt(3, kX01Gap) & cellpower::StepElement);
-        QVERIFY(!(t.marksAt(1, kX01Gap) & cellpower::StepElement));
+        QVERIFY(t.marked(3, kX01Gap, ShapeKind::Background, kStepColour));
+        QVERIFY(!t.marked(1, kX01Gap, ShapeKind::Background, kStepColour));
     }
 
     void editsEndTheSimulationFirst() {
         Window t;
         t.drawSealIn();
         t.w.menuAction(MenuCommand::StartSimulation)->trigger();
-        t.w.pressCommand(17);  // show diagram: a palette button
-        QVERIFY(!t.w.simulation().running());
+        t.w.controller().click(17);  // show diagram: a palette button
+        QVERIFY(!t.w.controller().simulation().running());
         QVERIFY(!t.w.deviceTable()->isVisible());
         t.w.menuAction(MenuCommand::StartSimulation)->trigger();
-        QVERIFY(t.w.simulation().running());
+        QVERIFY(t.w.controller().simulation().running());
         t.w.Text1()->textCursor().insertText(QStringLiteral(" "));
-        QVERIFY(!t.w.simulation().running());
-        QVERIFY(t.w.Picture1()->cellMarks().empty());
+        QVERIFY(!t.w.controller().simulation().running());
+        QVERIFY(t.w.Picture1()->marks().empty());
         t.w.deviceTable()->close();  // from its frame
-        QVERIFY(!t.w.simulation().running());
+        QVERIFY(!t.w.controller().simulation().running());
         t.w.menuAction(MenuCommand::StartSimulation)->trigger();
-        t.w.pressCommand(12);  // re-edit
-        QVERIFY(!t.w.simulation().running());
-        QVERIFY(t.w.Picture1()->cellMarks().empty());
+        t.w.controller().click(12);  // re-edit
+        QVERIFY(!t.w.controller().simulation().running());
+        QVERIFY(t.w.Picture1()->marks().empty());
     }
 
     void aListThatDoesNotReadIsRefused() {
         Window t;
         t.w.Text1()->setPlainText(QStringLiteral("LD X01\nXOR X02\n"));
         t.w.menuAction(MenuCommand::StartSimulation)->trigger();
-        QVERIFY(!t.w.simulation().running());
+        QVERIFY(!t.w.controller().simulation().running());
         QCOMPARE(t.log.messages.size(), std::size_t{1});
         QVERIFY(t.log.messages.back().text.startsWith(QStringLiteral("第2行：不是一条指令")));
     }
