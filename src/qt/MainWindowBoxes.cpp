@@ -1,0 +1,57 @@
+// The main window's modal boxes, its picture files and printing: what the
+// controller asks of it, answered by the dialogs.
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "Dialogs.h"
+#include "MainWindow.h"
+#include "PicturePainter.h"
+
+namespace lp {
+
+namespace {
+QString qtext(const std::string& utf8) { return QString::fromStdString(utf8); }
+}  // namespace
+
+std::string MainWindow::inputBox(const std::string& prompt, const std::string& title) { return ui_.inputBox(prompt, title); }
+
+std::string MainWindow::inputBoxWithText(const std::string& prompt, const std::string& title, const std::string& text) {
+    return ui_.inputBoxWithText(prompt, title, text);
+}
+
+void MainWindow::messageBox(const std::string& text, const std::string& caption) { ui_.messageBox(text, caption); }
+
+bool MainWindow::askYesNo(const std::string& text, const std::string& caption) { return ui_.askYesNo(text, caption); }
+
+UserInterface::SaveAnswer MainWindow::askSaveChanges(const std::string& text, const std::string& caption) {
+    return ui_.askSaveChanges(text, caption);
+}
+
+std::string MainWindow::askOpenPath(const std::string& title, const std::string& folder) {
+    return ui_.askOpenPath(title, folder);
+}
+
+std::string MainWindow::askSavePath(const std::string& title, const std::string& suggested) {
+    return ui_.askSavePath(title, suggested);
+}
+
+std::string MainWindow::askPicturePath(const std::string& title, const std::string& suggested) {
+    return askPictureToSave(this, qtext(title), qtext(suggested)).toStdString();
+}
+
+std::string MainWindow::writePicture(const Picture& picture, const std::string& path, PictureFormat format) {
+    const QString file = qtext(path);
+    if (format == PictureFormat::Png) return writePicturePng(picture, file).toStdString();
+    if (format == PictureFormat::Pdf) return writePicturePdf(picture, file).toStdString();
+    return "图片的文件名须以 .png、.svg 或 .pdf 结尾";
+}
+
+void MainWindow::printPicture(const Picture& picture) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&picture](QPrinter* device) { paintPicturePages(*device, picture); });
+    preview.exec();
+}
+
+}  // namespace lp
