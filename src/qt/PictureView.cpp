@@ -1,5 +1,6 @@
 #include "PictureView.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QPainter>
@@ -16,12 +17,22 @@ void PictureView::setPicture(const Picture& picture) {
     update();
 }
 
-QSize PictureView::sizeHint() const {
-    return {static_cast<int>(std::ceil(picture_.width)), static_cast<int>(std::ceil(picture_.height))};
+namespace {
+constexpr double kWidest = 480;  // the view's width at most, in pixels
 }
 
+double PictureView::scale(double width) const { return picture_.width > 0 ? std::min(1.0, width / picture_.width) : 1; }
+
+QSize PictureView::sizeHint() const {
+    const double s = scale(kWidest);
+    return {static_cast<int>(std::ceil(picture_.width * s)), static_cast<int>(std::ceil(picture_.height * s))};
+}
+
+// Scaled down to the view's width where it is wider.
 void PictureView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    const double s = scale(width());
+    painter.scale(s, s);
     paintPicture(painter, picture_);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // A picture of the core shown in a window (the device table's timing
-// diagram), at its own size.
+// diagram), scaled down to the view's width where it is wider.
 #include <QWidget>
 
 #include "app/PictureModel.h"
@@ -19,6 +19,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    double scale(double width) const;
+
     Picture picture_;
 };
 

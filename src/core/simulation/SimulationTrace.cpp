@@ -48,7 +48,7 @@ std::string SimulationTrace::csv() const {
 }
 
 Picture SimulationTrace::diagram() const {
-    constexpr double kMargin = 16, kNameWidth = 64, kRowHeight = 28, kHigh = 6, kLow = 22, kStep = 6, kSize = 13;
+    constexpr double kMargin = 8, kNameWidth = 44, kRowHeight = 22, kHigh = 5, kLow = 17, kStep = 2, kSize = 12;
     Picture picture;
     const double left = kMargin + kNameWidth;
     const double top = kMargin + kSize * 1.5;
@@ -58,7 +58,7 @@ Picture SimulationTrace::diagram() const {
     // The newest scan at the right edge.
     const double first = left + static_cast<double>(kScans - scans_.size()) * kStep;
     for (std::size_t i = 0; i < scans_.size(); ++i) {
-        if (scans_[i].number % 10 != 0) continue;
+        if (scans_[i].number % 20 != 0) continue;
         const double x = first + static_cast<double>(i) * kStep;
         picture.texts.push_back({x, kMargin + kSize, kSize * 0.8, std::to_string(scans_[i].number), {}, false});
         picture.strokes.push_back({x, top, x, picture.height - kMargin, 0.5, true});
