@@ -27,7 +27,7 @@ TEST_F(CoilTest, FirstRungCoilFillsTheLineAndDrawsTheRail) {
     EXPECT_EQ(ladder.state.PrevKind, 1);
     EXPECT_EQ(ladder.state.LastWidth, 6);
     EXPECT_EQ(ladder.state.PrevWidth, 5);
-    EXPECT_EQ(enabled(), applyTable(before, table::coil));
+    EXPECT_EQ(enabled(), applyTable(before, paletteTable::afterCoil.enabled));
 }
 
 TEST_F(CoilTest, CoilFillsBeforeItAsksAndDrawsAfter) {
@@ -36,7 +36,7 @@ TEST_F(CoilTest, CoilFillsBeforeItAsksAndDrawsAfter) {
     const std::string before = enabled();
     ui.replies = {"Y01"};
     ui.onPrompt = [&] {
-        EXPECT_EQ(enabled(), applyTable(before, table::stepBackOnly));
+        EXPECT_EQ(enabled(), applyTable(before, paletteTable::stepBackOffered.enabled));
         EXPECT_EQ(rowEnd(2), 6);
         EXPECT_EQ(cell(2, 6), "━");
         EXPECT_EQ(cell(2, 50), "━");
@@ -45,7 +45,7 @@ TEST_F(CoilTest, CoilFillsBeforeItAsksAndDrawsAfter) {
         EXPECT_EQ(ladder.state.CurCol, 51);
     };
     press(9);
-    EXPECT_EQ(enabled(), applyTable(before, table::coil));
+    EXPECT_EQ(enabled(), applyTable(before, paletteTable::afterCoil.enabled));
 }
 
 TEST_F(CoilTest, CoilAfterAClosingElementContinuesIt) {
@@ -110,7 +110,7 @@ TEST_F(CoilTest, ParallelCoilHangsFromTheCoilAbove) {
     EXPECT_EQ(ladder.state.PrevKind, 9);
     EXPECT_EQ(ladder.state.LastWidth, 6);
     EXPECT_EQ(ladder.state.PrevWidth, 6);
-    EXPECT_EQ(enabled(), applyTable(before, table::coil));
+    EXPECT_EQ(enabled(), applyTable(before, paletteTable::afterCoil.enabled));
 }
 
 TEST_F(CoilTest, ParallelCoilDrawsOneRailCellAndNoWalk) {
@@ -131,7 +131,7 @@ TEST_F(CoilTest, ParallelCoilAsksBeforeItDraws) {
     const std::string before = enabled();
     ui.replies = {"Y02"};
     ui.onPrompt = [&] {
-        EXPECT_EQ(enabled(), applyTable(before, table::stepBackOnly));
+        EXPECT_EQ(enabled(), applyTable(before, paletteTable::stepBackOffered.enabled));
         EXPECT_EQ(rowEnd(4), 51);
         EXPECT_EQ(ladder.state.CurCol, 51);
         EXPECT_EQ(ladder.state.CoilFromCol, 1);

@@ -23,7 +23,7 @@ TEST_F(ContactTest, FirstRungRailContact) {
     EXPECT_EQ(ladder.state.PrevKind, 0);
     EXPECT_EQ(ladder.state.LastWidth, 5);
     EXPECT_EQ(ladder.state.PrevWidth, 5);
-    EXPECT_EQ(enabled(), applyTable(before, table::railContact));
+    EXPECT_EQ(enabled(), applyTable(before, paletteTable::afterRailContact.enabled));
     ASSERT_EQ(ladder.picture.size(), 2u);
     EXPECT_EQ(ladder.picture[1], ladder.sheet.rowText(2));
 }
@@ -45,7 +45,7 @@ TEST_F(ContactTest, RailContactSetsThePaletteBeforeItAsks) {
     const std::string before = enabled();
     ui.replies = {"X01"};
     ui.onPrompt = [&] {
-        EXPECT_EQ(enabled(), applyTable(before, table::railContact));
+        EXPECT_EQ(enabled(), applyTable(before, paletteTable::afterRailContact.enabled));
         EXPECT_EQ(cell(1, 1), "┃");  // the rail is drawn before the prompt
         EXPECT_EQ(cell(2, 1), "  ");  // the contact after it
         EXPECT_EQ(rowEnd(2), 0);
@@ -130,16 +130,16 @@ TEST_F(ContactTest, SeriesContactsContinueTheLine) {
     EXPECT_EQ(rowEnd(2), 11);
     EXPECT_EQ(ladder.state.LastKind, 5);
     EXPECT_EQ(ladder.state.PrevKind, 1);
-    EXPECT_EQ(enabled(), applyTable(before, table::seriesContact));
+    EXPECT_EQ(enabled(), applyTable(before, paletteTable::afterSeriesElement.enabled));
     before = enabled();
     press(6, "X03");
     EXPECT_EQ(cells(2, 11, 15), (Cells{"━", "┥", "╱", "┝", "━"}));
-    EXPECT_EQ(enabled(), applyTable(before, table::seriesContact));
+    EXPECT_EQ(enabled(), applyTable(before, paletteTable::afterSeriesElement.enabled));
     before = enabled();
     press(7, "X04");
     EXPECT_EQ(cells(2, 16, 20), (Cells{"━", "┥", "  ", "┝", "┛"}));
     EXPECT_EQ(cell(1, 20), "┃");
-    EXPECT_EQ(enabled(), applyTable(before, table::closingSeries));
+    EXPECT_EQ(enabled(), applyTable(before, paletteTable::afterClosingElement.enabled));
     press(5, "X05");
     EXPECT_EQ(cell(2, 20), "┻");  // the "┛" left of the cursor is continued
     EXPECT_EQ(rowEnd(2), 26);
@@ -169,13 +169,13 @@ TEST_F(ContactTest, SeriesContactEnablesStepBackBeforeItAsks) {
     const std::string before = enabled();
     ui.replies = {"X02"};
     ui.onPrompt = [&] {
-        EXPECT_EQ(enabled(), applyTable(before, table::stepBackOnly));
+        EXPECT_EQ(enabled(), applyTable(before, paletteTable::stepBackOffered.enabled));
         EXPECT_EQ(cell(2, 5), "┻");   // the continuation fix comes before the prompt
         EXPECT_EQ(cell(2, 6), "  ");  // the contact after it
         EXPECT_EQ(rowEnd(2), 6);
     };
     press(7);
-    EXPECT_EQ(enabled(), applyTable(before, table::closingSeries));
+    EXPECT_EQ(enabled(), applyTable(before, paletteTable::afterClosingElement.enabled));
 }
 
 TEST_F(ContactTest, SeriesContactAfterABlankSlotDropsABranch) {

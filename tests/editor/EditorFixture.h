@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "StateDump.h"
 #include "app/Buttons.h"
 #include "sheet/Ladder.h"
+#include "sheet/PaletteTables.h"
 #include "support/FakeUserInterface.h"
 
 namespace lp::test {
@@ -75,31 +77,13 @@ protected:
 };
 
 // The palette after a command, from the state before it and the command's
-// table: per button '1' enabled, '0' disabled, '=' unchanged.
-inline std::string applyTable(const std::string& before, const std::string& table) {
+// named table (sheet/PaletteTables.h).
+inline std::string applyTable(const std::string& before, std::string_view table) {
     std::string out = before;
     for (std::size_t i = 0; i < table.size() && i < out.size(); ++i)
         if (table[i] != '=') out[i] = table[i];
     return out;
 }
 
-// The tables of the palette commands, Command1..Command22 left to right.
-namespace table {
-inline const std::string railContact = "0000111111010=11=10=10";
-inline const std::string seriesContact = "========11==========1=";
-inline const std::string closingSeries = "========111=========1=";
-inline const std::string coil = "0000000001111=00=00=00";
-inline const std::string linePiece = seriesContact;
-inline const std::string closingLinePiece = closingSeries;
-inline const std::string blankSlot = "0000111101110=11=10=10";
-inline const std::string end = "0000000001001=00=00=00";
-inline const std::string lineFeed = "1111000000110=00=10=11";
-inline const std::string reEdit = "1111000000001=00=00=01";
-inline const std::string stepBackAtRail = "111100000001==00=1==1=";
-inline const std::string stepBackInRung = "000011111011==11=0==1=";
-// Only step back changed: the state behind the prompt of a placement that
-// sets the rest after drawing.
-inline const std::string stepBackOnly = "=========1============";
-}  // namespace table
 
 }  // namespace lp::test

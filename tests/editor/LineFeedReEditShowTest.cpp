@@ -20,7 +20,7 @@ TEST_F(LineFeedTest, MovesToTheNextRungAndContinuesTheRail) {
     EXPECT_EQ(cell(3, 56), "┃");
     EXPECT_EQ(cell(4, 56), "┃");
     EXPECT_EQ(cell(2, 56), "  ");
-    EXPECT_EQ(enabled(), applyTable(before, table::lineFeed));
+    EXPECT_EQ(enabled(), applyTable(before, paletteTable::afterLineFeed.enabled));
     EXPECT_EQ(ladder.picture.size(), 4u);
     press(11);
     EXPECT_EQ(ladder.state.CurRow, 6);
@@ -35,7 +35,7 @@ TEST_F(LineFeedTest, AFilledRailCellIsLeftAlone) {
     EXPECT_EQ(cell(4, 56), "┫");
     EXPECT_EQ(cell(3, 56), "  ");
     EXPECT_EQ(ladder.state.CurRow, 4);
-    EXPECT_EQ(enabled(), applyTable("1111000000000100100101", table::lineFeed));
+    EXPECT_EQ(enabled(), applyTable("1111000000000100100101", paletteTable::afterLineFeed.enabled));
 }
 
 TEST_F(LineFeedTest, KeepsThePlacementMemory) {
@@ -53,7 +53,7 @@ TEST_F(LineFeedTest, KeepsThePlacementMemory) {
     EXPECT_EQ(ladder.state.DeviceName, "Y01");
     EXPECT_EQ(rowEnd(2), end);
     EXPECT_EQ(rowEnd(4), 0);
-    EXPECT_EQ(enabled(), applyTable(before, table::lineFeed));
+    EXPECT_EQ(enabled(), applyTable(before, paletteTable::afterLineFeed.enabled));
     // Nothing on the new rung but the rail.
     for (int col = 0; col <= kLastCol; ++col) {
         if (col == 56) continue;
@@ -96,7 +96,7 @@ TEST_F(ReEditTest, PrintsTheOldRowsBlankThenStartsOver) {
     EXPECT_EQ(ladder.state.DeviceName, "Y01");  // kept
     EXPECT_EQ(ladder.StatementList, "");
     EXPECT_EQ(ladder.Text1, "");
-    EXPECT_EQ(enabled(), applyTable(before, table::reEdit));
+    EXPECT_EQ(enabled(), applyTable(before, paletteTable::afterReEdit.enabled));
     EXPECT_EQ(ladder.palette.visibleString(), "1100");
 }
 

@@ -26,7 +26,7 @@ TEST_F(LinePieceTest, PlainLinePiece) {
     EXPECT_EQ(ladder.state.LastKind, 15);
     EXPECT_EQ(ladder.state.PrevKind, 1);
     EXPECT_EQ(ladder.state.LastWidth, 5);
-    EXPECT_EQ(enabled(), applyTable(before, table::linePiece));
+    EXPECT_EQ(enabled(), applyTable(before, paletteTable::afterSeriesElement.enabled));
 }
 
 TEST_F(LinePieceTest, ClosingLinePieceJoinsUpward) {
@@ -41,7 +41,7 @@ TEST_F(LinePieceTest, ClosingLinePieceJoinsUpward) {
     EXPECT_EQ(cell(3, 10), "┃");
     EXPECT_EQ(cell(2, 10), "┳");  // under a "━"
     EXPECT_EQ(ladder.state.LastKind, 16);
-    EXPECT_EQ(enabled(), applyTable(before, table::closingLinePiece));
+    EXPECT_EQ(enabled(), applyTable(before, paletteTable::afterClosingElement.enabled));
 }
 
 TEST_F(LinePieceTest, ClosingLinePieceUnderAnotherClosingEnd) {
@@ -71,7 +71,7 @@ TEST_F(LinePieceTest, LinePieceContinuesAClosingElement) {
     const std::string before = enabled();
     press(15);
     EXPECT_EQ(cell(2, 5), "┻");
-    EXPECT_EQ(enabled(), applyTable(before, table::linePiece));
+    EXPECT_EQ(enabled(), applyTable(before, paletteTable::afterSeriesElement.enabled));
 }
 
 TEST_F(LinePieceTest, LinePieceAfterABlankSlotDropsABranch) {
@@ -105,7 +105,7 @@ TEST_F(BlankSlotTest, BlankSlotAtTheRailDrawsTheRailFromItsOwnRow) {
     EXPECT_EQ(ladder.state.PrevKind, 9);
     EXPECT_EQ(ladder.state.LastWidth, 5);
     EXPECT_EQ(ladder.state.PrevWidth, 6);
-    EXPECT_EQ(enabled(), applyTable(before, table::blankSlot));
+    EXPECT_EQ(enabled(), applyTable(before, paletteTable::afterBlankSlot.enabled));
 }
 
 TEST_F(BlankSlotTest, BlankSlotInsideARowDrawsNothing) {
@@ -143,7 +143,7 @@ TEST_F(BlankSlotTest, BlankSlotEnablesStepBackFirst) {
     ladder.palette.setEnabled(10, false);
     const std::string before = enabled();
     press(18);
-    EXPECT_EQ(enabled(), applyTable(before, table::blankSlot));
+    EXPECT_EQ(enabled(), applyTable(before, paletteTable::afterBlankSlot.enabled));
     EXPECT_TRUE(ladder.palette.enabled(10));
 }
 
@@ -159,7 +159,7 @@ TEST_F(EndTest, EndAsTheFirstAction) {
     EXPECT_EQ(ladder.state.LastWidth, 10);
     EXPECT_EQ(ladder.state.PrevWidth, 5);
     EXPECT_EQ(ladder.state.PrevKind, 0);
-    EXPECT_EQ(enabled(), applyTable(before, table::end));
+    EXPECT_EQ(enabled(), applyTable(before, paletteTable::afterEnd.enabled));
     EXPECT_TRUE(ui.prompts.empty());
     ASSERT_EQ(ladder.picture.size(), 2u);
     // The END cells keep the printed row at 146 columns: "E", "N", "D" and

@@ -32,7 +32,7 @@ TEST_F(StepBackTest, RailContactOnTheFirstRungKeepsItsRailCell) {
     EXPECT_EQ(ladder.state.LastKind, 0);
     EXPECT_EQ(ladder.state.LastWidth, 5);
     // The first element of its row: back at the rail, END stays off.
-    EXPECT_EQ(enabled(), applyTable(before, table::stepBackAtRail));
+    EXPECT_EQ(enabled(), applyTable(before, paletteTable::afterStepBackAtRail.enabled));
     EXPECT_FALSE(ladder.palette.enabled(22));
     EXPECT_FALSE(ladder.palette.enabled(10));
     ASSERT_EQ(ladder.picture.size(), 2u);
@@ -122,7 +122,7 @@ TEST_F(StepBackTest, SeriesContactsRestoreTheSheet) {
         const std::string before = enabled();
         press(10);
         EXPECT_EQ(sheetAndCursor(), grid) << "kind " << kind;
-        EXPECT_EQ(enabled(), applyTable(before, table::stepBackInRung));
+        EXPECT_EQ(enabled(), applyTable(before, paletteTable::afterStepBackInRung.enabled));
         EXPECT_FALSE(ladder.palette.enabled(10));
         EXPECT_TRUE(ladder.palette.enabled(kind));
     }
@@ -265,7 +265,7 @@ TEST_F(StepBackTest, BlankSlotInsideARowChangesNoCell) {
     const std::string before = enabled();
     press(10);
     EXPECT_EQ(sheetAndCursor(), grid);
-    EXPECT_EQ(enabled(), applyTable(before, table::stepBackInRung));
+    EXPECT_EQ(enabled(), applyTable(before, paletteTable::afterStepBackInRung.enabled));
 }
 
 TEST_F(StepBackTest, CoilOnTheFirstRung) {
@@ -279,7 +279,7 @@ TEST_F(StepBackTest, CoilOnTheFirstRung) {
     EXPECT_EQ(cell(1, 56), "  ");
     EXPECT_EQ(ladder.state.CurCol, 11);
     EXPECT_EQ(rowEnd(2), 11);
-    EXPECT_EQ(enabled(), applyTable(before, table::stepBackInRung));
+    EXPECT_EQ(enabled(), applyTable(before, paletteTable::afterStepBackInRung.enabled));
 }
 
 TEST_F(StepBackTest, CoilAfterAClosingElementTurnsTheCornerBack) {
@@ -336,7 +336,7 @@ TEST_F(StepBackBelowARung, ParallelCoilAtTheRail) {
     EXPECT_EQ(ladder.state.CurCol, 1);
     EXPECT_EQ(ladder.state.LastKind, 9);
     EXPECT_EQ(ladder.state.LastWidth, 6);
-    EXPECT_EQ(enabled(), applyTable(before, table::stepBackAtRail));
+    EXPECT_EQ(enabled(), applyTable(before, paletteTable::afterStepBackAtRail.enabled));
 }
 
 TEST_F(StepBackBelowARung, ParallelCoilUnderAParallelCoilLeavesAPlainLine) {
@@ -359,7 +359,7 @@ TEST_F(StepBackTest, EndOnTheFirstRungKeepsTheRailCell) {
     EXPECT_EQ(ladder.state.LastKind, 0);
     EXPECT_EQ(ladder.state.LastWidth, 5);
     EXPECT_TRUE(ladder.palette.enabled(22));
-    EXPECT_EQ(enabled(), applyTable(applyTable(before, table::stepBackAtRail), "=====================1"));
+    EXPECT_EQ(enabled(), applyTable(applyTable(before, paletteTable::afterStepBackAtRail.enabled), "=====================1"));
 }
 
 TEST_F(StepBackBelowARung, EndRemovesItsRailRun) {

@@ -6,6 +6,7 @@
 
 #include "hardening/HarnessText.h"
 #include "sheet/Ladder.h"
+#include "sheet/PaletteTables.h"
 
 namespace lp::hardening {
 
@@ -21,24 +22,18 @@ constexpr const char* kLastRow = "已到图纸最后一行，不能再换行";
 constexpr const char* kNoCoilAbove = "第一行上方没有线圈，不能放置并联线圈";
 constexpr const char* kBadStructure = "梯形图结构异常，无法转换";
 
-// Each command's table: Command1..Command22, '1' enabled, '0' disabled,
-// '=' unchanged.
-//                                 1234567890123456789012
-constexpr std::string_view kRailContact = "00001111110" "10=11=10=10";
-constexpr std::string_view kSeries = "========11=" "=========1=";
-constexpr std::string_view kSeriesClosing = "========111" "=========1=";
-constexpr std::string_view kCoil = "00000000011" "11=00=00=00";
-constexpr std::string_view kBlankSlot = "00001111011" "10=11=10=10";
-constexpr std::string_view kEnd = "00000000010" "01=00=00=00";
-constexpr std::string_view kLineFeed = "11110000001" "10=00=10=11";
-constexpr std::string_view kReEdit = "11110000000" "01=00=00=01";
-constexpr std::string_view kStepBackAtRail = "11110000000" "1==00=1==1=";
-constexpr std::string_view kStepBackInRung = "00001111101" "1==11=0==1=";
-constexpr std::string_view kConvert = "===========" "1======1===";
-static_assert(kRailContact.size() == 22 && kSeries.size() == 22 && kSeriesClosing.size() == 22 &&
-              kCoil.size() == 22 && kBlankSlot.size() == 22 && kEnd.size() == 22 && kLineFeed.size() == 22 &&
-              kReEdit.size() == 22 && kStepBackAtRail.size() == 22 && kStepBackInRung.size() == 22 &&
-              kConvert.size() == 22);
+// Each command's table, as the commands have it.
+constexpr std::string_view kRailContact = paletteTable::afterRailContact.enabled;
+constexpr std::string_view kSeries = paletteTable::afterSeriesElement.enabled;
+constexpr std::string_view kSeriesClosing = paletteTable::afterClosingElement.enabled;
+constexpr std::string_view kCoil = paletteTable::afterCoil.enabled;
+constexpr std::string_view kBlankSlot = paletteTable::afterBlankSlot.enabled;
+constexpr std::string_view kEnd = paletteTable::afterEnd.enabled;
+constexpr std::string_view kLineFeed = paletteTable::afterLineFeed.enabled;
+constexpr std::string_view kReEdit = paletteTable::afterReEdit.enabled;
+constexpr std::string_view kStepBackAtRail = paletteTable::afterStepBackAtRail.enabled;
+constexpr std::string_view kStepBackInRung = paletteTable::afterStepBackInRung.enabled;
+constexpr std::string_view kConvert = paletteTable::afterConvert.enabled;
 
 std::string apply(const std::string& before, std::string_view table) {
     std::string after = before;

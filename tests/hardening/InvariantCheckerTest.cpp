@@ -90,7 +90,7 @@ TEST_F(InvariantChecks, EachBrokenInvariantIsReported) {
         {"RowEnd past the element area", [](Ladder& l, SessionFacts&) { l.sheet.setRowEnd(2, 60); },
          "out of its range"},
         {"RowEnd below the rung", [](Ladder& l, SessionFacts&) { l.sheet.setRowEnd(8, 6); }, "RowEnd(8)"},
-        {"rail contacts inside a rung", [](Ladder& l, SessionFacts&) { l.palette.enable({1, 2, 3, 4}); },
+        {"rail contacts inside a rung", [](Ladder& l, SessionFacts&) { for (int n : {1, 2, 3, 4}) l.palette.setEnabled(n, true); },
          "enabled after a coil"},
         {"the group split", [](Ladder& l, SessionFacts&) { l.palette.setEnabled(16, true); }, "differ"},
         {"show disabled", [](Ladder& l, SessionFacts&) { l.palette.setEnabled(17, false); }, "Command17"},

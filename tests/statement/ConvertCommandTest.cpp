@@ -2,6 +2,7 @@
 // the window shows afterwards.
 #include <gtest/gtest.h>
 
+#include "sheet/PaletteTables.h"
 #include "ScanDiagrams.h"
 #include "statement/Conversion.h"
 #include "statement/Convert.h"
@@ -17,10 +18,7 @@ bool anyMark(const Sheet& s) {
 }
 
 // The palette as a conversion leaves it: the drawing done, convert offered.
-void afterEnd(Palette& p) {
-    p.disable({1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 15, 16, 18, 19, 21, 22});
-    p.enable({10, 13});
-}
+void afterEnd(Palette& p) { p.apply(paletteTable::afterEnd); }
 
 class Convert : public ::testing::Test {
 protected:

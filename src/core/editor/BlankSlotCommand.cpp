@@ -1,6 +1,7 @@
 // The blank slot ("空 位 键"): skips one slot without drawing in it, so that
 // the next series element starts a branch dropped from the line above.
 #include "editor/Commands.h"
+#include "sheet/PaletteTables.h"
 #include "editor/Placement.h"
 #include "editor/PlacementGuard.h"
 #include "sheet/DrawingRules.h"
@@ -20,8 +21,7 @@ void Command18_Click(Ladder& ladder) {
     recordPlacement(ladder, 5, 18);
     ladder.Fresh();
     Palette& p = ladder.palette;
-    p.disable({1, 2, 3, 4, 9, 13, 19, 22});
-    p.enable({5, 6, 7, 8, 10, 11, 12, 15, 16, 18, 21});
+    p.apply(paletteTable::afterBlankSlot);
 }
 
 }  // namespace lp

@@ -2,6 +2,7 @@
 // coil against the right rail, and the parallel coil, which hangs a further
 // coil from the lead-in of the coil two rows above.
 #include "editor/Commands.h"
+#include "sheet/PaletteTables.h"
 #include "editor/NamePrompt.h"
 #include "editor/Placement.h"
 #include "editor/PlacementGuard.h"
@@ -25,8 +26,7 @@ void writeCoilName(Ladder& ladder, int row) {
 
 // The rung is finished: only step back, line feed, re-edit and convert.
 void setFinishedRungPalette(Ladder& ladder) {
-    ladder.palette.disable({1, 2, 3, 4, 5, 6, 7, 8, 9, 15, 16, 18, 19, 21, 22});
-    ladder.palette.enable({10, 11, 12, 13});
+    ladder.palette.apply(paletteTable::afterCoil);
 }
 
 }  // namespace

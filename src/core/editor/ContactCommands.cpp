@@ -3,6 +3,7 @@
 // member, and a plain form (ending in "━") and a branch-closing form
 // (ending in "┛", joined upward to the line above).
 #include "editor/Commands.h"
+#include "sheet/PaletteTables.h"
 #include "editor/NamePrompt.h"
 #include "editor/Placement.h"
 #include "editor/PlacementGuard.h"
@@ -27,8 +28,7 @@ void placeRailContact(Ladder& ladder, const ContactForm& form) {
     Palette& p = ladder.palette;
     // The palette changes before the prompt, so it already shows the
     // inside-a-rung state behind the modal box.
-    p.disable({1, 2, 3, 4, 11, 13, 19, 22});
-    p.enable({5, 6, 7, 8, 9, 10, 12, 15, 16, 18, 21});
+    p.apply(paletteTable::afterRailContact);
     leftRailRule(ladder);
     namePrompt(ladder, kContactPrompt);
     addRowEnd(ladder, row, 6);
@@ -59,8 +59,7 @@ void placeSeriesContact(Ladder& ladder, const ContactForm& form) {
     ladder.state.CurCol = col + 5;
     recordPlacement(ladder, 5, form.kind);
     ladder.Fresh();
-    ladder.palette.enable({9, 21});
-    if (form.closing) ladder.palette.enable({11});
+    ladder.palette.apply(form.closing ? paletteTable::afterClosingElement : paletteTable::afterSeriesElement);
 }
 
 }  // namespace

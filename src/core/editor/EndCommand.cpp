@@ -1,6 +1,7 @@
 // END ("┣━(END)"): closes the program being drawn. The cursor stays where
 // it is; only step back and convert remain.
 #include "editor/Commands.h"
+#include "sheet/PaletteTables.h"
 #include "editor/Placement.h"
 #include "editor/PlacementGuard.h"
 #include "sheet/DrawingRules.h"
@@ -12,8 +13,7 @@ namespace lp {
 void Command22_Click(Ladder& ladder) {
     if (refuseEnd(ladder)) return;
     Palette& p = ladder.palette;
-    p.disable({1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 15, 16, 18, 19, 21, 22});
-    p.enable({10, 13});
+    p.apply(paletteTable::afterEnd);
     leftRailRule(ladder);
     writeCells(ladder, ladder.state.CurRow, ladder.state.CurCol,
                {glyph::vr, glyph::h, glyph::h, glyph::h, glyph::parenL, "E", "N", "D", glyph::parenR, glyph::endTail});

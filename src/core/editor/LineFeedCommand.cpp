@@ -1,6 +1,7 @@
 // "回车换行": the cursor moves to column 1 of the next rung, two rows down,
 // and the right rail is continued beside it.
 #include "editor/Commands.h"
+#include "sheet/PaletteTables.h"
 #include "editor/PlacementGuard.h"
 #include "sheet/Glyphs.h"
 #include "sheet/Ladder.h"
@@ -18,8 +19,7 @@ void Command11_Click(Ladder& ladder) {
         ladder.sheet.setCell(s.CurRow, kRightRail, glyph::v);
     }
     Palette& p = ladder.palette;
-    p.enable({1, 2, 3, 4, 11, 12, 18, 21, 22});
-    p.disable({5, 6, 7, 8, 9, 10, 13, 15, 16, 19});
+    p.apply(paletteTable::afterLineFeed);
     ladder.Fresh();
 }
 

@@ -1,6 +1,7 @@
 // The line piece ("━━━━━") and the line piece that closes a parallel branch
 // ("━━━━┛"): series elements without a device name.
 #include "editor/Commands.h"
+#include "sheet/PaletteTables.h"
 #include "editor/Placement.h"
 #include "editor/PlacementGuard.h"
 #include "sheet/DrawingRules.h"
@@ -24,8 +25,7 @@ void placeLinePiece(Ladder& ladder, int kind, bool closing) {
     ladder.state.CurCol = col + 5;
     recordPlacement(ladder, 5, kind);
     ladder.Fresh();
-    ladder.palette.enable({9, 21});
-    if (closing) ladder.palette.enable({11});
+    ladder.palette.apply(closing ? paletteTable::afterClosingElement : paletteTable::afterSeriesElement);
 }
 
 }  // namespace

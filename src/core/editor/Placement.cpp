@@ -1,4 +1,5 @@
 #include "editor/Placement.h"
+#include "sheet/PaletteTables.h"
 
 #include "sheet/Glyphs.h"
 #include "sheet/Ladder.h"
@@ -27,7 +28,7 @@ void recordPlacement(Ladder& ladder, int16_t width, int kind) {
 }
 
 void enableStepBack(Ladder& ladder) {
-    if (!ladder.palette.enabled(10)) ladder.palette.setEnabled(10, true);
+    ladder.palette.apply(paletteTable::stepBackOffered);
 }
 
 }  // namespace lp

@@ -1,6 +1,7 @@
 // "重新编辑": throws the diagram and the statement list away and returns
 // the editor to its start state, with convert enabled.
 #include "editor/Commands.h"
+#include "sheet/PaletteTables.h"
 #include "sheet/Ladder.h"
 
 namespace lp {
@@ -21,8 +22,7 @@ void Command12_Click(Ladder& ladder) {
     s.PrevKind = 0;
     s.CoilFromCol = 0;
     Palette& p = ladder.palette;
-    p.enable({1, 2, 3, 4, 13, 22});
-    p.disable({5, 6, 7, 8, 9, 10, 11, 12, 15, 16, 18, 19, 21});
+    p.apply(paletteTable::afterReEdit);
     p.setVisible(13, true);
     p.setVisible(14, true);
     p.setVisible(19, false);

@@ -3,6 +3,7 @@
 // and previous width and kind, the cursor, RowEnd and CoilFromCol, and what
 // the sheet shows.
 #include "editor/Commands.h"
+#include "sheet/PaletteTables.h"
 #include "editor/Placement.h"
 #include "sheet/Glyphs.h"
 #include "sheet/Ladder.h"
@@ -153,7 +154,7 @@ void undoEnd(Ladder& ladder) {
     else
         ladder.sheet.setCell(r - 1, 1, glyph::v);
     for (int col = 1; col <= 10; ++col) blank(ladder, r, col);
-    ladder.palette.setEnabled(22, true);
+    ladder.palette.apply(paletteTable::endUndone);
 }
 
 }  // namespace
@@ -171,14 +172,7 @@ void Command10_Click(Ladder& ladder) {
     s.LastKind = s.PrevKind;
     ladder.Fresh();
 
-    Palette& p = ladder.palette;
-    if (s.CurCol == 1) {
-        p.enable({1, 2, 3, 4, 12, 18, 21});
-        p.disable({5, 6, 7, 8, 9, 10, 11, 15, 16});
-    } else {
-        p.enable({5, 6, 7, 8, 9, 11, 12, 15, 16, 21});
-        p.disable({1, 2, 3, 4, 10, 18});
-    }
+    ladder.palette.apply(s.CurCol == 1 ? paletteTable::afterStepBackAtRail : paletteTable::afterStepBackInRung);
 }
 
 }  // namespace lp

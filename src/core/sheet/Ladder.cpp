@@ -1,4 +1,5 @@
 #include "sheet/Ladder.h"
+#include "sheet/PaletteTables.h"
 
 namespace lp {
 
@@ -11,8 +12,7 @@ void Ladder::Form_Load() {
     state.PrevWidth = 0;
     state.PrevKind = 0;
     state.CoilFromCol = 0;
-    palette.enable({1, 2, 3, 4, 22});
-    palette.disable({5, 6, 7, 8, 9, 10, 11, 12, 13, 15, 16, 18, 19, 21});
+    palette.apply(paletteTable::atFormLoad);
 }
 
 void Ladder::Form_Activate() {

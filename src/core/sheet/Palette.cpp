@@ -1,5 +1,7 @@
 #include "sheet/Palette.h"
 
+#include "sheet/PaletteTables.h"
+
 namespace lp {
 
 Palette::Palette() {
@@ -17,12 +19,12 @@ void Palette::setVisible(int n, bool on) {
     if (valid(n)) visible_[static_cast<std::size_t>(n)] = on;
 }
 
-void Palette::enable(std::initializer_list<int> buttons) {
-    for (int n : buttons) setEnabled(n, true);
-}
-
-void Palette::disable(std::initializer_list<int> buttons) {
-    for (int n : buttons) setEnabled(n, false);
+void Palette::apply(const PaletteChange& change) {
+    for (std::size_t i = 0; i < change.enabled.size(); ++i)
+        if (change.enabled[i] != '=') setEnabled(static_cast<int>(i) + 1, change.enabled[i] == '1');
+    const int row[] = {13, 14, 19, 20};
+    for (std::size_t i = 0; i < change.visible.size() && i < 4; ++i)
+        if (change.visible[i] != '=') setVisible(row[i], change.visible[i] == '1');
 }
 
 std::string Palette::enabledString() const {

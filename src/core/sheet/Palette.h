@@ -5,6 +5,8 @@
 
 namespace lp {
 
+struct PaletteChange;
+
 inline constexpr int kButtonCount = 22;
 
 class Palette {
@@ -18,9 +20,8 @@ public:
     bool visible(int n) const { return valid(n) && visible_[static_cast<std::size_t>(n)]; }
     void setEnabled(int n, bool on);
     void setVisible(int n, bool on);
-    // Sets each listed button, leaves the others.
-    void enable(std::initializer_list<int> buttons);
-    void disable(std::initializer_list<int> buttons);
+    // Sets the buttons as a named table of the commands says (PaletteTables.h).
+    void apply(const PaletteChange& change);
 
     // "1111000..." for Command1..Command22.
     std::string enabledString() const;

@@ -1,4 +1,5 @@
 #include "statement/Conversion.h"
+#include "sheet/PaletteTables.h"
 
 #include <algorithm>
 #include <system_error>
@@ -47,12 +48,7 @@ ScanOutcome runScan(Ladder& ladder, const std::function<void()>& alongside, int 
 }
 
 void showExportRow(Palette& palette) {
-    palette.setVisible(13, false);
-    palette.setVisible(14, false);
-    palette.setVisible(19, true);
-    palette.setEnabled(12, true);
-    palette.setEnabled(19, true);
-    palette.setVisible(20, true);
+    palette.apply(paletteTable::afterConvert);
 }
 
 }  // namespace lp
