@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/SheetScroll.h"
+#include "texts/SheetScroll.h"
 
 namespace lp {
 namespace {

@@ -1,4 +1,4 @@
-#include "sheet/SheetScroll.h"
+#include "texts/SheetScroll.h"
 
 #include <algorithm>
 #include <cmath>
