@@ -28,6 +28,7 @@ constexpr int kPicture2Id = 201;
 constexpr int kLabel1Id = 202;
 constexpr int kText1Id = 203;
 constexpr int kFirstButtonId = 100;  // CommandN has kFirstButtonId + N
+constexpr int kButtonCount = 22;
 constexpr UINT_PTR kScanTimerId = 1;
 
 // The window's default font, for controls that name none.
@@ -58,7 +59,7 @@ MainWindow::~MainWindow() {
 
 HWND MainWindow::Picture2() const { return picture2_ ? picture2_->hwnd() : nullptr; }
 
-HWND MainWindow::Command(int n) const { return Palette::valid(n) ? commands_[static_cast<std::size_t>(n)] : nullptr; }
+HWND MainWindow::Command(int n) const { return n >= 1 && n <= kButtonCount ? commands_[static_cast<std::size_t>(n)] : nullptr; }
 
 SheetWindow& MainWindow::sheet() const { return *SheetWindow::of(picture1_); }
 
