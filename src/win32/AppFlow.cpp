@@ -19,13 +19,13 @@ void AppFlow::start() { login_->show(); }
 void AppFlow::openMainWindow() {
     if (!main_) {
         main_ = std::make_unique<MainWindow>();
-        main_->endProgram = [this] { endProgram(); };
+        main_->onEndProgram = [this] { endProgram(); };
     }
     main_->show();
     if (!drawingToOpen.empty()) {
         const std::string path = drawingToOpen;
         drawingToOpen.clear();
-        main_->openDrawingFile(path);
+        main_->controller().openFile(path);
     }
 }
 

@@ -6,12 +6,7 @@
 #include "Fonts.h"
 #include "Geometry.h"
 #include "WideText.h"
-#include "app/UserInterface.h"
 #include "texts/DeviceTableTexts.h"
-#include "texts/PowerColours.h"
-// windows.h makes OUT an empty word; the list's mnemonic needs it.
-#undef OUT
-#include "simulation/Simulation.h"
 
 namespace lp::win {
 
@@ -20,15 +15,12 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
 // Layout in pixels at 96 dpi.
 constexpr int kMargin = 10, kWidth = 260, kRowHeight = 26, kGap = 6;
-// What a lamp's row shows: on, and whether it differs from the drawing.
-constexpr int kOn = 1, kDiffers = 2;
 
 COLORREF colourOf(Rgb c) { return RGB(c.red, c.green, c.blue); }
 }  // namespace
 
 DeviceTableWindow::DeviceTableWindow(HWND owner) {
-    create(kClassName, COLOR_BTNFACE, kExStyle, wide(std::string(kDeviceTableTitlePrefix) + kProgramTitle).c_str(),
-           kStyle, owner);
+    create(kClassName, COLOR_BTNFACE, kExStyle, L"", kStyle, owner);
     dpi_ = dpiOf(hwnd());
 }
 
@@ -44,27 +36,29 @@ HWND DeviceTableWindow::add(const wchar_t* className, const std::string& text, D
     return control;
 }
 
-void DeviceTableWindow::showDevices(Simulation& simulation, int periodMs) {
+void DeviceTableWindow::showDevices(const DeviceTableModel& table) {
+    setWindowText(hwnd(), table.title);
     // A new simulation may have other devices: every control is made again.
     for (HWND child = ::GetWindow(hwnd(), GW_CHILD); child; child = ::GetWindow(hwnd(), GW_CHILD))
         ::DestroyWindow(child);
-    const auto count = static_cast<std::size_t>(simulation.deviceCount());
+    const std::size_t count = table.rows.size();
     rows_.assign(count, nullptr);
     inputs_.assign(count, false);
-    shown_.assign(count, -1);
+    shown_.assign(count, DeviceRow{});
+    known_.assign(count, false);
     const int inner = kWidth - 2 * kMargin;
     int y = kMargin;
     add(L"STATIC", "", SS_LEFT, kCounterId, {kMargin, y, inner, 20});
     y += 20 + kGap;
     for (const bool inputs : {true, false}) {
         int rows = 0;
-        for (int d = 0; d < simulation.deviceCount(); ++d) rows += simulation.isInput(d) == inputs;
+        for (const DeviceRow& row : table.rows) rows += row.input == inputs;
         const int top = y;
         const int height = 22 + std::max(rows, 1) * kRowHeight;
         add(L"STATIC", inputs ? kInputsCaption : kOutputsCaption, SS_LEFT, -1, {kMargin, top, inner, 20});
         y += 22;
-        for (int d = 0; d < simulation.deviceCount(); ++d) {
-            if (simulation.isInput(d) != inputs) continue;
+        for (int d = 0; d < static_cast<int>(count); ++d) {
+            if (table.rows[static_cast<std::size_t>(d)].input != inputs) continue;
             const int id = kFirstDeviceId + d;
             inputs_[static_cast<std::size_t>(d)] = inputs;
             const RECT place{kMargin + 12, y, inner - 12, kRowHeight - 4};
@@ -81,7 +75,7 @@ void DeviceTableWindow::showDevices(Simulation& simulation, int periodMs) {
     add(L"BUTTON", kRunText, BS_CHECKBOX | BS_PUSHLIKE | WS_TABSTOP, kRunPauseId, {kMargin, y, half, 26});
     const int labelWidth = 34;
     add(L"STATIC", kPeriodPrefix, SS_RIGHT | SS_CENTERIMAGE, -1, {kMargin + half + kGap, y, labelWidth, 26});
-    add(L"EDIT", std::to_string(periodMs), ES_NUMBER | ES_AUTOHSCROLL | WS_TABSTOP, kPeriodId,
+    add(L"EDIT", std::to_string(table.periodMs), ES_NUMBER | ES_AUTOHSCROLL | WS_TABSTOP, kPeriodId,
         {kMargin + half + kGap + labelWidth, y + 2, half - 2 * labelWidth, 22});
     add(L"STATIC", kPeriodSuffix, SS_LEFT | SS_CENTERIMAGE, -1, {kMargin + inner - labelWidth, y, labelWidth, 26});
     y += 26 + kGap;
@@ -95,38 +89,43 @@ void DeviceTableWindow::showDevices(Simulation& simulation, int periodMs) {
     ::AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, static_cast<UINT>(dpi_));
     ::SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    playing_ = false;
-    refresh(simulation, false);
+    refresh(table);
 }
 
-void DeviceTableWindow::refresh(Simulation& simulation, bool playing) {
-    const std::vector<std::string>& wrongCoils = simulation.differs();
-    for (int d = 0; d < simulation.deviceCount() && static_cast<std::size_t>(d) < rows_.size(); ++d) {
-        const bool on = simulation.value(d);
-        const std::string& name = simulation.deviceNames()[static_cast<std::size_t>(d)];
-        const bool input = simulation.isInput(d);
-        const bool differs = !input && std::binary_search(wrongCoils.begin(), wrongCoils.end(), name);
+void DeviceTableWindow::refresh(const DeviceTableModel& table) {
+    for (std::size_t d = 0; d < table.rows.size() && d < rows_.size(); ++d) {
         // Only a row whose state changes is set again.
-        int& shown = shown_[static_cast<std::size_t>(d)];
-        const int now = (on ? kOn : 0) | (differs ? kDiffers : 0);
-        if (shown == now) continue;
-        shown = now;
-        HWND row = rows_[static_cast<std::size_t>(d)];
-        if (input) {
-            ::SendMessageW(row, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-            setWindowText(row, inputSwitchText(name, on));
-        } else {
-            setWindowText(row, lampText(name, on, differs));
-            ::InvalidateRect(row, nullptr, TRUE);
-        }
+        const DeviceRow& row = table.rows[d];
+        if (known_[d] && shown_[d] == row) continue;
+        known_[d] = true;
+        shown_[d] = row;
+        if (row.input) ::SendMessageW(rows_[d], BM_SETCHECK, row.on ? BST_CHECKED : BST_UNCHECKED, 0);
+        setWindowText(rows_[d], row.text);
+        if (!row.input) ::InvalidateRect(rows_[d], nullptr, TRUE);
     }
-    setWindowText(control(kCounterId), scanCounterText(simulation.scans()));
-    setWindowText(control(kStackId), stackText(simulation.stack(), simulation.lastStepLine()));
-    playing_ = playing;
-    ::SendMessageW(control(kRunPauseId), BM_SETCHECK, playing ? BST_CHECKED : BST_UNCHECKED, 0);
-    setWindowText(control(kRunPauseId), playing ? kPauseText : kRunText);
-    ::EnableWindow(control(kOneScanId), playing ? FALSE : TRUE);
-    ::EnableWindow(control(kOneStepId), playing ? FALSE : TRUE);
+    setWindowText(control(kCounterId), table.counter);
+    setWindowText(control(kStackId), table.stack);
+    playing_ = table.playing;
+    ::SendMessageW(control(kRunPauseId), BM_SETCHECK, table.playing ? BST_CHECKED : BST_UNCHECKED, 0);
+    setWindowText(control(kRunPauseId), table.runPause);
+    ::EnableWindow(control(kOneScanId), table.stepsEnabled ? TRUE : FALSE);
+    ::EnableWindow(control(kOneStepId), table.stepsEnabled ? TRUE : FALSE);
+}
+
+void DeviceTableWindow::placeBeside(HWND main) {
+    RECT frame, table;
+    ::GetWindowRect(main, &frame);
+    ::GetWindowRect(hwnd(), &table);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoW(::MonitorFromWindow(main, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& area = monitor.rcWork;
+    const int width = table.right - table.left;
+    int x = frame.right + 8;
+    if (x + width > area.right) x = area.right - width - 8;
+    const int y = std::max<int>(area.top, frame.top + 40);
+    ::SetWindowPos(hwnd(), HWND_TOP, std::max<int>(area.left, x), y, 0, 0,
+                   SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 HWND DeviceTableWindow::inputSwitch(int device) const {
@@ -140,7 +139,7 @@ HWND DeviceTableWindow::lamp(int device) const {
 }
 
 bool DeviceTableWindow::lampOn(int device) const {
-    return lamp(device) && (shown_[static_cast<std::size_t>(device)] & kOn) != 0;
+    return lamp(device) && shown_[static_cast<std::size_t>(device)].on;
 }
 
 LRESULT DeviceTableWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -188,8 +187,7 @@ LRESULT DeviceTableWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         const int id = ::GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
         const int device = id - kFirstDeviceId;
         if (id >= kFirstDeviceId && lamp(device)) {
-            const int shown = shown_[static_cast<std::size_t>(device)];
-            const Rgb colour = shown & kDiffers ? kDiffersColour : shown & kOn ? kLampOnColour : kLampOffColour;
+            const Rgb colour = shown_[static_cast<std::size_t>(device)].colour;
             ::SetTextColor(dc, colourOf(colour));
         }
         // Every label on the window's own face colour.

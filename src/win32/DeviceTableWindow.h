@@ -8,10 +8,7 @@
 
 #include "FontSet.h"
 #include "Window.h"
-
-namespace lp {
-class Simulation;
-}
+#include "app/DeviceTableModel.h"
 
 namespace lp::win {
 
@@ -31,9 +28,12 @@ public:
     std::function<void()> scanOnce, stepOnce, reset, stop;
 
     // A new simulation: one row per device.
-    void showDevices(Simulation& simulation, int periodMs);
-    // The values, the counter and the stack as they are now.
-    void refresh(Simulation& simulation, bool playing);
+    void showDevices(const DeviceTableModel& table);
+    // The rows, the counter, the stack and the controls as they are now.
+    void refresh(const DeviceTableModel& table);
+
+    // Beside the main window on its right, inside the screen's work area.
+    void placeBeside(HWND main);
 
     HWND inputSwitch(int device) const;
     HWND lamp(int device) const;
@@ -52,7 +52,8 @@ private:
     int dpi_ = 96;
     std::vector<HWND> rows_;  // by device: its switch or lamp
     std::vector<bool> inputs_;  // by device: whether the user switches it
-    std::vector<int> shown_;  // by device: what its row shows (-1: nothing yet)
+    std::vector<DeviceRow> shown_;  // by device: what its row shows
+    std::vector<bool> known_;  // by device: its row shows something yet
     bool playing_ = false;
 };
 

@@ -31,4 +31,19 @@ void centreOnScreen(HWND window) {
                    area.top + (area.bottom - area.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void showMaximized(HWND window, SIZE frame) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& area = monitor.rcWork;
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    placement.showCmd = SW_SHOWMAXIMIZED;
+    placement.rcNormalPosition.left = area.left + (area.right - area.left - frame.cx) / 2;
+    placement.rcNormalPosition.top = area.top + (area.bottom - area.top - frame.cy) / 2;
+    placement.rcNormalPosition.right = placement.rcNormalPosition.left + frame.cx;
+    placement.rcNormalPosition.bottom = placement.rcNormalPosition.top + frame.cy;
+    ::SetWindowPlacement(window, &placement);
+}
+
 }  // namespace lp::win

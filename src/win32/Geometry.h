@@ -14,5 +14,8 @@ SIZE frameSizeFor(SIZE client, DWORD style, DWORD exStyle, bool menu, int dpi);
 // Moves a top-level window so that its frame is centred on the work area of
 // its monitor.
 void centreOnScreen(HWND window);
+// Shows a top-level window maximized; restored, its frame is `frame` pixels,
+// centred on the work area of its monitor.
+void showMaximized(HWND window, SIZE frame);
 
 }  // namespace lp::win

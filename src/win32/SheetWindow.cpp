@@ -1,14 +1,11 @@
 #include "SheetWindow.h"
 
 #include <algorithm>
-#include <climits>
 
 #include "Fonts.h"
 #include "WideText.h"
 #include "texts/DisplayColumns.h"
 #include "app/SheetScroll.h"
-#include "simulation/CellPower.h"
-#include "texts/PowerColours.h"
 
 namespace lp::win {
 
@@ -168,25 +165,9 @@ void SheetWindow::showPicture(const std::vector<std::string>& lines) {
     if (!changed.empty()) invalidateLines(changed.first, changed.last);
 }
 
-void SheetWindow::setCellMarks(std::vector<CellMark> marks) {
-    std::stable_sort(marks.begin(), marks.end(), [](const CellMark& a, const CellMark& b) {
-        return a.line != b.line ? a.line < b.line : a.column < b.column;
-    });
-    if (marks == marks_) return;
-    // Repaint the lines whose marks change: both lists are in line order.
-    std::size_t i = 0, j = 0;
-    while (i < marks_.size() || j < marks.size()) {
-        const int line = std::min(i < marks_.size() ? marks_[i].line : INT_MAX, j < marks.size() ? marks[j].line : INT_MAX);
-        std::size_t i2 = i, j2 = j;
-        while (i2 < marks_.size() && marks_[i2].line == line) ++i2;
-        while (j2 < marks.size() && marks[j2].line == line) ++j2;
-        if (!std::equal(marks_.begin() + static_cast<std::ptrdiff_t>(i), marks_.begin() + static_cast<std::ptrdiff_t>(i2),
-                        marks.begin() + static_cast<std::ptrdiff_t>(j), marks.begin() + static_cast<std::ptrdiff_t>(j2)))
-            invalidateLines(line, line);
-        i = i2;
-        j = j2;
-    }
-    marks_ = std::move(marks);
+void SheetWindow::setMarks(const std::vector<MarkShape>& marks, const std::vector<int>& changedLines) {
+    marks_ = marks;
+    for (const int line : changedLines) invalidateLines(line, line);
 }
 
 // One line either side too: a glyph may reach a little into the next line
@@ -303,44 +284,39 @@ void SheetWindow::paint() {
 }
 
 // Under the glyphs: the step's element and the body of a pulled-in coil.
-// Over them: the glyphs of energized cells and closed contacts again in
-// their colour, a bar across the gap of a closed normally-open contact, and
-// a frame round a coil that differs.
+// Over them: glyphs again in their colour, the bar across a closed gap, and
+// the frame round a coil that differs.
 void SheetWindow::paintLine(HDC dc, int index, const std::wstring& text, const std::vector<INT>& advances, int x,
                             int top) {
     const int baseline = top + ascent_;
     const auto first = std::lower_bound(marks_.begin(), marks_.end(), index,
-                                        [](const CellMark& m, int line) { return m.line < line; });
+                                        [](const MarkShape& m, int line) { return m.line < line; });
     auto end = first;
     while (end != marks_.end() && end->line == index) ++end;
-    auto rectOf = [&](const CellMark& m) {
+    auto rectOf = [&](const MarkShape& m) {
         return RECT{x + m.column * columnWidth_, top, x + (m.column + m.width) * columnWidth_, top + lineHeight_};
     };
-    for (auto m = first; m != end; ++m) {
-        if (m->flags & cellpower::StepElement) fill(dc, rectOf(*m), kStepColour);
-        if (m->flags & cellpower::PulledIn) {
-            // The coil's body between its brackets: the middle third of the coil's cells.
-            RECT r = rectOf(*m);
-            const int third = (r.right - r.left) / 3;
-            r.left += third;
-            r.right -= third;
-            r.top += 3;
-            r.bottom -= 3;
-            fill(dc, r, kPulledInColour);
-        }
-    }
-    const UINT length = static_cast<UINT>(text.size());
-    auto coloured = [](const CellMark& m) { return (m.flags & (cellpower::Energized | cellpower::Closed)) != 0; };
-    auto glyphArea = [&](const CellMark& m) {
+    // A glyph may reach into the lines above and below.
+    auto glyphArea = [&](const MarkShape& m) {
         RECT r = rectOf(m);
         r.top -= lineHeight_;
         r.bottom += lineHeight_;
         return r;
     };
+    const UINT length = static_cast<UINT>(text.size());
+    for (auto m = first; m != end; ++m) {
+        if (m->kind == ShapeKind::Background) fill(dc, rectOf(*m), m->colour);
+        if (m->kind == ShapeKind::CoilBody) {
+            // Between the coil's brackets: the middle third of its cells.
+            RECT r = rectOf(*m);
+            const int third = (r.right - r.left) / 3;
+            fill(dc, RECT{r.left + third, r.top + 3, r.right - third, r.bottom - 3}, m->colour);
+        }
+    }
     // The plain glyphs everywhere but where they are drawn in colour.
     const int saved = ::SaveDC(dc);
     for (auto m = first; m != end; ++m) {
-        if (!coloured(*m)) continue;
+        if (m->kind != ShapeKind::Glyphs) continue;
         const RECT r = glyphArea(*m);
         ::ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
     }
@@ -348,27 +324,32 @@ void SheetWindow::paintLine(HDC dc, int index, const std::wstring& text, const s
     ::ExtTextOutW(dc, x, baseline, 0, nullptr, text.data(), length, advances.data());
     ::RestoreDC(dc, saved);
     for (auto m = first; m != end; ++m) {
-        if (!coloured(*m)) continue;
-        const bool energized = (m->flags & cellpower::Energized) != 0;
-        const RECT clip = glyphArea(*m);
-        ::SetTextColor(dc, colourOf(energized ? kEnergizedColour : kClosedColour));
-        ::ExtTextOutW(dc, x, baseline, ETO_CLIPPED, &clip, text.data(), length, advances.data());
-        if ((m->flags & cellpower::OpenGap) && (m->flags & cellpower::Closed)) {
-            const RECT r = rectOf(*m);
-            const int middle = (r.top + r.bottom) / 2;
-            fill(dc, RECT{r.left, middle - 1, r.right, middle + 2}, energized ? kEnergizedColour : kClosedColour);
-        }
-    }
-    for (auto m = first; m != end; ++m) {
-        if (!(m->flags & cellpower::Differs)) continue;
         const RECT r = rectOf(*m);
-        HPEN pen = ::CreatePen(PS_SOLID, 2, colourOf(kDiffersColour));
-        HGDIOBJ oldPen = ::SelectObject(dc, pen);
-        HGDIOBJ oldBrush = ::SelectObject(dc, ::GetStockObject(NULL_BRUSH));
-        ::Rectangle(dc, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1);
-        ::SelectObject(dc, oldBrush);
-        ::SelectObject(dc, oldPen);
-        ::DeleteObject(pen);
+        switch (m->kind) {
+        case ShapeKind::Glyphs: {
+            const RECT clip = glyphArea(*m);
+            ::SetTextColor(dc, colourOf(m->colour));
+            ::ExtTextOutW(dc, x, baseline, ETO_CLIPPED, &clip, text.data(), length, advances.data());
+            break;
+        }
+        case ShapeKind::GapBar: {
+            const int middle = (r.top + r.bottom) / 2;
+            fill(dc, RECT{r.left, middle - 1, r.right, middle + 2}, m->colour);
+            break;
+        }
+        case ShapeKind::Frame: {
+            HPEN pen = ::CreatePen(PS_SOLID, 2, colourOf(m->colour));
+            HGDIOBJ oldPen = ::SelectObject(dc, pen);
+            HGDIOBJ oldBrush = ::SelectObject(dc, ::GetStockObject(NULL_BRUSH));
+            ::Rectangle(dc, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1);
+            ::SelectObject(dc, oldBrush);
+            ::SelectObject(dc, oldPen);
+            ::DeleteObject(pen);
+            break;
+        }
+        case ShapeKind::Background:
+        case ShapeKind::CoilBody: break;
+        }
     }
 }
 

@@ -11,7 +11,7 @@
 
 #include <windows.h>
 
-#include "simulation/SimulationMarks.h"
+#include "app/SheetPaint.h"
 
 namespace lp::win {
 
@@ -37,11 +37,11 @@ public:
     POINT scrollPosition() const { return {scrollX_, scrollY_}; }
     int padding() const { return padding_; }  // round the grid
 
-    // Colours these cells over the printed lines until the next call (a
-    // running simulation); an empty list shows the sheet plain again. Only
-    // the lines whose marks change are painted again.
-    void setCellMarks(std::vector<CellMark> marks);
-    const std::vector<CellMark>& cellMarks() const { return marks_; }
+    // Paints these shapes over the printed lines until the next call (a
+    // running simulation; in painting order, by line); an empty list shows
+    // the sheet plain again. Only `changedLines` are painted again.
+    void setMarks(const std::vector<MarkShape>& marks, const std::vector<int>& changedLines);
+    const std::vector<MarkShape>& marks() const { return marks_; }
 
     // A press of the left button on display column `column` of printed line `line` (0-based).
     std::function<void(int line, int column)> cellPressed;
@@ -76,7 +76,7 @@ private:
     int scrollX_ = 0;
     int scrollY_ = 0;
     std::vector<std::string> lines_;
-    std::vector<CellMark> marks_;  // by line, then column
+    std::vector<MarkShape> marks_;  // by line, in painting order
 };
 
 }  // namespace lp::win

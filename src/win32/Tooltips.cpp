@@ -2,14 +2,11 @@
 
 #include <commctrl.h>
 
-#include <string>
-
 #include "WideText.h"
-#include "app/ButtonTips.h"
 
 namespace lp::win {
 
-HWND addButtonTooltips(HWND owner, const std::array<HWND, 23>& buttons, const Ladder& ladder) {
+HWND addButtonTooltips(HWND owner, const std::array<HWND, 23>& buttons, const std::function<std::string(int)>& tip) {
     HWND tips = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                                   reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(owner, GWLP_HINSTANCE)), nullptr);
@@ -18,9 +15,8 @@ HWND addButtonTooltips(HWND owner, const std::array<HWND, 23>& buttons, const La
     ::SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, ::GetSystemMetrics(SM_CXSCREEN) / 2);
     for (std::size_t n = 1; n < buttons.size(); ++n) {
         if (!buttons[n]) continue;
-        const std::string tip = buttonTip(ladder, static_cast<int>(n));
-        if (tip.empty()) continue;
-        std::wstring text = wide(tip);
+        std::wstring text = wide(tip(static_cast<int>(n)));
+        if (text.empty()) continue;
         TOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

@@ -4,16 +4,14 @@
 #include <windows.h>
 
 #include <array>
-
-namespace lp {
-class Ladder;
-}
+#include <functional>
+#include <string>
 
 namespace lp::win {
 
 // Makes a tooltip window owned by `owner` and gives each of CommandN
-// (buttons[1..22]) that has a tip in the core its text. The window is
+// (buttons[1..22]) whose tip(n) is not empty that text. The window is
 // destroyed with its owner. Returns the tooltip window, or nullptr.
-HWND addButtonTooltips(HWND owner, const std::array<HWND, 23>& buttons, const Ladder& ladder);
+HWND addButtonTooltips(HWND owner, const std::array<HWND, 23>& buttons, const std::function<std::string(int)>& tip);
 
 }  // namespace lp::win

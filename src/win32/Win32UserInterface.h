@@ -2,8 +2,6 @@
 // The core's way to the user in the Windows windows: the name prompt as our
 // own modal window and messages through MessageBoxW, OK only, no icon; the
 // save question as our own modal window, and the common file dialogs.
-#include <functional>
-
 #include <windows.h>
 
 #include "app/UserInterface.h"
@@ -20,9 +18,6 @@ public:
 
     // The window the boxes are modal to.
     HWND owner = nullptr;
-    // Runs just before either box opens, so that the window behind the modal
-    // box shows the state the command has reached.
-    std::function<void()> beforeModal;
 };
 
 }  // namespace lp::win

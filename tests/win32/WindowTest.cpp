@@ -9,9 +9,11 @@
 // core's.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <dlgs.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -39,13 +41,17 @@
 #include "app/Login.h"
 #include "app/SysInfo.h"
 #include "circuit/WrittenListCheck.h"
+#include "document/Document.h"
 #include "document/DrawingFile.h"
 #include "document/DrawingState.h"
 #include "texts/DrawingTexts.h"
 #include "editor/NamePrompt.h"
-#include "simulation/CellPower.h"
+#include "sheet/Ladder.h"
 #include "texts/DeviceTableTexts.h"
 #include "simulation/SimulationMarks.h"
+// windows.h makes OUT an empty word; the list's mnemonic needs it.
+#undef OUT
+#include "simulation/SimulationSession.h"
 #include "statement/ExportDir.h"
 #include "statement/ExportText.h"
 #include "statement/Gb18030.h"
@@ -111,6 +117,7 @@ public:
         checkAgainstCore("after Form_Load");
         checkPlaces(main_->hwnd(), mainFormControls(), [&](const ControlSpec& def) { return controlOfMain(def); });
         checkTabOrder();
+        checkTooltips();
         draw();
         convertAndEdit();
         checkList();
@@ -221,6 +228,29 @@ private:
 
     void press(int n) { driver_.click(main_->Command(n)); }
 
+    // Text1's whole text replaced as the user would: all selected, then typed over.
+    void typeIntoText1(const std::wstring& text) {
+        ::SendMessageW(main_->Text1(), EM_SETSEL, 0, -1);
+        ::SendMessageW(main_->Text1(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+
+    // Each button with a tip in the core has it as its tooltip.
+    void checkTooltips() {
+        for (int n = 1; n <= 22; ++n) {
+            std::string tip;
+            driver_.onUiThread([&] { tip = main_->controller().buttonTip(n); });
+            std::wstring shown(1024, L'\0');
+            TOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            tool.hwnd = main_->hwnd();
+            tool.uId = reinterpret_cast<UINT_PTR>(main_->Command(n));
+            tool.lpszText = shown.data();
+            ::SendMessageW(main_->tooltips(), TTM_GETTEXTW, shown.size(), reinterpret_cast<LPARAM>(&tool));
+            shown.resize(std::wcslen(shown.c_str()));
+            check(shown == wide(tip), "Command" + std::to_string(n) + "'s tooltip: " + utf8(shown));
+        }
+    }
+
     void settle(const std::string& step) {
         check(driver_.waitFor([&] { return ::IsWindowEnabled(main_->hwnd()) != FALSE; }), step + ": window enabled");
         driver_.onUiThread([] {});
@@ -231,11 +261,11 @@ private:
         std::string enabled, visible, coreEnabled, coreVisible, text1;
         std::vector<std::string> picture, shown;
         driver_.onUiThread([&] {
-            coreEnabled = main_->ladder().palette.enabledString();
-            coreVisible = main_->ladder().palette.visibleString();
-            picture = main_->ladder().picture;
+            coreEnabled = main_->controller().ladder().palette.enabledString();
+            coreVisible = main_->controller().ladder().palette.visibleString();
+            picture = main_->controller().ladder().picture;
             shown = main_->sheet().lines();
-            text1 = main_->ladder().Text1;
+            text1 = main_->controller().ladder().Text1;
         });
         for (int n = 1; n <= 22; ++n) enabled += ::IsWindowEnabled(main_->Command(n)) ? '1' : '0';
         for (int n : {13, 14, 19, 20}) visible += ::IsWindowVisible(main_->Command(n)) ? '1' : '0';
@@ -284,13 +314,13 @@ private:
         check(textOf(main_->Text1()) == list, "Text1 holds the typical run's list");
         std::string statementList;
         driver_.onUiThread([&] {
-            statementList = main_->ladder().StatementList;
-            main_->ladder().exportDir = exportDir_;
+            statementList = main_->controller().ladder().StatementList;
+            main_->controller().ladder().exportDir = exportDir_;
         });
         check(wide(statementList) == list, "the core's list is the one shown");
 
         const std::wstring edited = list + L"输出 Y03\r\n";
-        ::SendMessageW(main_->Text1(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(edited.c_str()));
+        typeIntoText1(edited);
         press(19);
         driver_.onUiThread([] {});
         if (HWND box = driver_.findWindow(L"#32770", wide(kProgramTitle))) {
@@ -298,7 +328,7 @@ private:
             driver_.click(::GetDlgItem(box, IDOK));
         }
         std::string coreText1;
-        driver_.onUiThread([&] { coreText1 = main_->ladder().Text1; });
+        driver_.onUiThread([&] { coreText1 = main_->controller().ladder().Text1; });
         check(coreText1 == utf8(edited), "the export takes the user's edits of Text1");
         std::ifstream file(std::filesystem::path(wide(exportFilePath(exportDir_))), std::ios::binary);
         const std::string bytes{std::istreambuf_iterator<char>(file), {}};
@@ -336,11 +366,11 @@ private:
     void checkList() {
         // Text1 holds the exported, edited list: its last line is no instruction.
         ListVerdict verdict;
-        driver_.onUiThread([&] { verdict = checkText1(main_->ladder()); });
+        driver_.onUiThread([&] { verdict = checkText1(main_->controller().ladder()); });
         check(verdict.kind == ListVerdict::Kind::Line, "the edited list breaks at a line");
         check(checkAnswer() == wide(verdictMessage(verdict)), "the check's message for a wrong list");
         const std::wstring list = L"LD  X01\r\nAND X02\r\nOUT Y01\r\nLDI X03\r\nOUT Y02\r\nEND\r\n";
-        ::SendMessageW(main_->Text1(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(list.c_str()));
+        typeIntoText1(list);
         check(checkAnswer() == wide(verdictMessage(ListVerdict{})), "the check's message for the right list");
     }
 
@@ -377,7 +407,7 @@ private:
     std::string caption() { return utf8(textOf(main_->hwnd())); }
     std::string coreCaption() {
         std::string text;
-        driver_.onUiThread([&] { text = main_->document().caption(main_->ladder()); });
+        driver_.onUiThread([&] { text = main_->controller().document().caption(main_->controller().ladder()); });
         return text;
     }
 
@@ -394,9 +424,9 @@ private:
         std::vector<std::string> picture;
         std::string text1, enabled;
         driver_.onUiThread([&] {
-            picture = main_->ladder().picture;
-            text1 = main_->ladder().Text1;
-            enabled = main_->ladder().palette.enabledString();
+            picture = main_->controller().ladder().picture;
+            text1 = main_->controller().ladder().Text1;
+            enabled = main_->controller().ladder().palette.enabledString();
         });
         redrawSomething("after the save");
         check(caption() == coreCaption() && caption().find(kUnsavedMark) != std::string::npos,
@@ -408,9 +438,9 @@ private:
         std::vector<std::string> openedPicture;
         std::string openedText1, openedEnabled;
         driver_.onUiThread([&] {
-            openedPicture = main_->ladder().picture;
-            openedText1 = main_->ladder().Text1;
-            openedEnabled = main_->ladder().palette.enabledString();
+            openedPicture = main_->controller().ladder().picture;
+            openedText1 = main_->controller().ladder().Text1;
+            openedEnabled = main_->controller().ladder().palette.enabledString();
         });
         check(openedPicture == picture && openedText1 == text1 && openedEnabled == enabled,
               "the drawing opened back is the one saved, not the re-edit");
@@ -429,7 +459,7 @@ private:
         const std::string path = exportDir_ + "\\seal-in.lad";
         saveSealIn(path);
         bool opened = false;
-        driver_.onUiThread([&] { opened = main_->openDrawingFile(path); });
+        driver_.onUiThread([&] { opened = main_->controller().openFile(path); });
         check(opened, "the seal-in drawing opens");
         settle("seal-in opened");
         driver_.pressKey(main_->hwnd(), VK_F5);  // 开始仿真
@@ -443,7 +473,7 @@ private:
         check(::IsWindowEnabled(main_->hwnd()) != FALSE, "the device table is not modal");
         int x01 = -1, x02 = -1, y01 = -1;
         driver_.onUiThread([&] {
-            Simulation& sim = main_->simulation().simulation();
+            Simulation& sim = main_->controller().simulation().simulation();
             x01 = sim.deviceOf("X01");
             x02 = sim.deviceOf("X02");
             y01 = sim.deviceOf("Y01");
@@ -459,7 +489,7 @@ private:
         auto pulledInOnSheet = [&] {
             bool any = false;
             driver_.onUiThread([&] {
-                for (const CellMark& m : main_->sheet().cellMarks()) any = any || (m.flags & cellpower::PulledIn);
+                for (const MarkShape& m : main_->sheet().marks()) any = any || m.kind == ShapeKind::CoilBody;
             });
             return any;
         };
@@ -468,8 +498,8 @@ private:
         // Start pressed: a click on X01's contact in Picture1.
         POINT at{-1, -1};
         driver_.onUiThread([&] {
-            const Ladder& ladder = main_->ladder();
-            Simulation& sim = main_->simulation().simulation();
+            const Ladder& ladder = main_->controller().ladder();
+            Simulation& sim = main_->controller().simulation().simulation();
             const SheetWindow& sheet = main_->sheet();
             for (int c = 0; c < 200 && at.x < 0; ++c) {
                 const int col = cellAtDisplayColumn(ladder, 2, c);
@@ -482,7 +512,7 @@ private:
         driver_.post(main_->Picture1(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
         driver_.post(main_->Picture1(), WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
         bool x01On = false;
-        driver_.onUiThread([&] { x01On = main_->simulation().simulation().value(x01); });
+        driver_.onUiThread([&] { x01On = main_->controller().simulation().simulation().value(x01); });
         check(x01On, "a click on X01's contact switches it on");
         scan();
         check(lampOn() && pulledInOnSheet(), "start: Y01 pulls in, on the sheet too");
@@ -495,7 +525,7 @@ private:
         scan();
         check(!lampOn(), "stop: Y01 drops");
         long scans = 0;
-        driver_.onUiThread([&] { scans = main_->simulation().simulation().scans(); });
+        driver_.onUiThread([&] { scans = main_->controller().simulation().simulation().scans(); });
         check(scans == 5 && textOf(table->control(DeviceTableWindow::kCounterId)) == wide(scanCounterText(5)),
               "the scan counter counts the scans");
         UINT stopState = 0;
@@ -504,11 +534,11 @@ private:
         driver_.click(table->control(DeviceTableWindow::kStopId));
         bool running = true;
         driver_.onUiThread([&] {
-            running = main_->simulation().running();
+            running = main_->controller().simulation().running();
             stopState = ::GetMenuState(::GetMenu(main_->hwnd()), menuId(MenuCommand::StopSimulation), MF_BYCOMMAND);
         });
         check(!running && !::IsWindowVisible(table->hwnd()), "stop ends the simulation and hides the table");
-        check(main_->sheet().cellMarks().empty(), "the sheet plain again after stop");
+        check(main_->sheet().marks().empty(), "the sheet plain again after stop");
         check((stopState & MF_GRAYED) != 0, "停止仿真 greyed once stopped");
         settle("simulation stopped");
     }
@@ -534,11 +564,11 @@ private:
             std::string caption;
             bool unsaved = true;
             driver_.waitFor([&] { return main_->aboutWindow() != nullptr; });
-            driver_.onUiThread([&] { unsaved = main_->document().hasUnsavedChanges(main_->ladder()); });
+            driver_.onUiThread([&] { unsaved = main_->controller().document().hasUnsavedChanges(main_->controller().ladder()); });
             check(!unsaved, "保存 saved the drawing before leaving");
             DrawingLoad load = loadDrawingFile(exportDir_ + "\\seal-in.lad");
             bool same = false;
-            driver_.onUiThread([&] { same = load.drawing && sameDrawing(main_->ladder(), *load.drawing); });
+            driver_.onUiThread([&] { same = load.drawing && sameDrawing(main_->controller().ladder(), *load.drawing); });
             check(same, "the file holds the drawing as it was left");
         }
         AboutWindow* about = nullptr;

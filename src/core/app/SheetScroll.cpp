@@ -1,4 +1,7 @@
+<<<<<<<< HEAD:src/core/app/SheetScroll.cpp
 #include "app/SheetScroll.h"
+========
+>>>>>>>> win-view:src/core/texts/SheetScroll.cpp
 
 #include <algorithm>
 #include <cmath>
