@@ -1,7 +1,4 @@
-<<<<<<<< HEAD:src/core/app/SheetScroll.cpp
 #include "app/SheetScroll.h"
-========
->>>>>>>> win-view:src/core/texts/SheetScroll.cpp
 
 #include <algorithm>
 #include <cmath>
