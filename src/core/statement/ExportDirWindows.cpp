@@ -1,4 +1,5 @@
 #include "statement/ExportDir.h"
+#include "statement/Convert.h"
 
 #include <windows.h>
 
@@ -27,6 +28,8 @@ std::string fullFolder(const std::string& folder) {
 }
 
 }  // namespace
+
+std::string defaultExportDir() { return kDefaultExportDir; }
 
 std::string exportFilePath(const std::string& folder) {
     std::string path = fullFolder(folder.empty() ? kDefaultExportDir : folder);
