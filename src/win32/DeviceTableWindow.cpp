@@ -39,6 +39,7 @@ HWND DeviceTableWindow::add(const wchar_t* className, const std::string& text, D
 void DeviceTableWindow::showDevices(const DeviceTableModel& table) {
     setWindowText(hwnd(), table.title);
     // A new simulation may have other devices: every control is made again.
+    trace_.reset();
     for (HWND child = ::GetWindow(hwnd(), GW_CHILD); child; child = ::GetWindow(hwnd(), GW_CHILD))
         ::DestroyWindow(child);
     const std::size_t count = table.rows.size();
@@ -71,6 +72,11 @@ void DeviceTableWindow::showDevices(const DeviceTableModel& table) {
     }
     add(L"STATIC", "", SS_LEFT, kStackId, {kMargin, y, inner, 20});
     y += 20 + kGap;
+    // The branch stack, for a list that uses one.
+    if (!table.branchStack.empty()) {
+        add(L"STATIC", "", SS_LEFT, kBranchStackId, {kMargin, y, inner, 20});
+        y += 20 + kGap;
+    }
     const int half = (inner - kGap) / 2;
     add(L"BUTTON", kRunText, BS_CHECKBOX | BS_PUSHLIKE | WS_TABSTOP, kRunPauseId, {kMargin, y, half, 26});
     const int labelWidth = 34;
@@ -84,7 +90,13 @@ void DeviceTableWindow::showDevices(const DeviceTableModel& table) {
     y += 26 + kGap;
     add(L"BUTTON", kResetText, BS_PUSHBUTTON | WS_TABSTOP, kResetId, {kMargin, y, half, 26});
     add(L"BUTTON", kStopText, BS_PUSHBUTTON | WS_TABSTOP, kStopId, {kMargin + half + kGap, y, half, 26});
-    y += 26 + kMargin;
+    y += 26 + kGap;
+    // The timing diagram, scaled to the table's width.
+    trace_ = std::make_unique<PictureWindow>(hwnd(), kTraceId);
+    const double traceScale = table.trace.width > 0 ? inner / table.trace.width : 1;
+    const int traceHeight = static_cast<int>(table.trace.height * traceScale) + 1;
+    ::SetWindowPos(trace_->hwnd(), nullptr, px(kMargin), px(y), px(inner), px(traceHeight), SWP_NOZORDER | SWP_NOACTIVATE);
+    y += traceHeight + kMargin;
     RECT frame{0, 0, px(kWidth), px(y)};
     ::AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, static_cast<UINT>(dpi_));
     ::SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -105,6 +117,8 @@ void DeviceTableWindow::refresh(const DeviceTableModel& table) {
     }
     setWindowText(control(kCounterId), table.counter);
     setWindowText(control(kStackId), table.stack);
+    if (HWND branch = control(kBranchStackId)) setWindowText(branch, table.branchStack);
+    if (trace_) trace_->setPicture(table.trace);
     playing_ = table.playing;
     ::SendMessageW(control(kRunPauseId), BM_SETCHECK, table.playing ? BST_CHECKED : BST_UNCHECKED, 0);
     setWindowText(control(kRunPauseId), table.runPause);

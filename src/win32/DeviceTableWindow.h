@@ -4,9 +4,11 @@
 // devices with their lamps, the scan counter, the stack of the last step,
 // and the controls: run/pause, period, one scan, one step, reset, stop.
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "FontSet.h"
+#include "PictureWindow.h"
 #include "Window.h"
 #include "app/DeviceTableModel.h"
 
@@ -17,7 +19,8 @@ public:
     static constexpr const wchar_t* kClassName = L"LadderPadDeviceTable";
     // Control ids: a device's switch or lamp is kFirstDeviceId + its number.
     static constexpr int kCounterId = 100, kStackId = 101, kRunPauseId = 102, kPeriodId = 103, kOneScanId = 104,
-                         kOneStepId = 105, kResetId = 106, kStopId = 107, kFirstDeviceId = 1000;
+                         kOneStepId = 105, kResetId = 106, kStopId = 107, kBranchStackId = 108,
+                         kTraceId = 109, kFirstDeviceId = 1000;
 
     explicit DeviceTableWindow(HWND owner);
 
@@ -43,6 +46,9 @@ public:
 
     bool preTranslate(MSG& message) override { return ::IsDialogMessageW(hwnd(), &message) != FALSE; }
 
+    // The timing diagram of the last scans.
+    PictureWindow* trace() const { return trace_.get(); }
+
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
     HWND add(const wchar_t* className, const std::string& text, DWORD style, int id, RECT place);
@@ -55,6 +61,7 @@ private:
     std::vector<DeviceRow> shown_;  // by device: what its row shows
     std::vector<bool> known_;  // by device: its row shows something yet
     bool playing_ = false;
+    std::unique_ptr<PictureWindow> trace_;
 };
 
 }  // namespace lp::win

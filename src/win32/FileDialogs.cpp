@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "WideText.h"
+#include "app/PictureExport.h"
 #include "texts/DrawingTexts.h"
 
 namespace lp::win {
@@ -28,10 +29,9 @@ bool isFolder(const std::wstring& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::string ask(HWND owner, const std::string& title, const std::string& start, bool save) {
-    const std::wstring filterText = filter();
+std::string ask(HWND owner, const std::string& title, const std::string& start, bool save,
+                const std::wstring& filterText = filter(), const std::wstring& extension = wide(kDrawingSuffix)) {
     const std::wstring titleText = wide(title);
-    const std::wstring extension = wide(kDrawingSuffix);
     std::wstring folder;
     std::vector<wchar_t> path(kPathChars, L'\0');
     const std::wstring startText = wide(start);
@@ -65,6 +65,11 @@ std::string askDrawingToOpen(HWND owner, const std::string& title, const std::st
 
 std::string askDrawingToSave(HWND owner, const std::string& title, const std::string& suggested) {
     return ask(owner, title, suggested, true);
+}
+
+std::string askPictureToSave(HWND owner, const std::string& title, const std::string& suggested) {
+    std::wstring filters = wide(kPictureFilterPng) + L'\0' + L"*.png" + L'\0' + wide(kPictureFilterSvg) + L'\0' + L"*.svg" + L'\0';
+    return ask(owner, title, suggested, true, filters + L'\0', L"png");
 }
 
 }  // namespace lp::win

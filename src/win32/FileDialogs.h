@@ -11,5 +11,7 @@ namespace lp::win {
 std::string askDrawingToOpen(HWND owner, const std::string& title, const std::string& folder);
 // Suggests the file `suggested`, or starts in it when it is a folder.
 std::string askDrawingToSave(HWND owner, const std::string& title, const std::string& suggested);
+// 导出图片: PNG or SVG, the ending following the chosen type.
+std::string askPictureToSave(HWND owner, const std::string& title, const std::string& suggested);
 
 }  // namespace lp::win

@@ -46,8 +46,10 @@ MainWindow::MainWindow() {
     ui_.owner = hwnd();
     createControls();
     sheet().cellPressed = [this](int line, int column) { controller_.sheetPressed(line, column); };
+    sheet().cellDoubleClicked = [this](int line, int column) { controller_.sheetDoubleClicked(line, column); };
     layout(dpiOf(hwnd()));
     controller_.showAll();
+    controller_.useUsersRecentDrawings();
     tooltips_ = addButtonTooltips(hwnd(), commands_, [this](int n) { return controller_.buttonTip(n); });
 }
 
@@ -204,24 +206,6 @@ void MainWindow::endProgram() {
     onEndProgram();
 }
 
-std::string MainWindow::inputBox(const std::string& prompt, const std::string& title) {
-    return ui_.inputBox(prompt, title);
-}
-
-void MainWindow::messageBox(const std::string& text, const std::string& caption) { ui_.messageBox(text, caption); }
-
-UserInterface::SaveAnswer MainWindow::askSaveChanges(const std::string& text, const std::string& caption) {
-    return ui_.askSaveChanges(text, caption);
-}
-
-std::string MainWindow::askOpenPath(const std::string& title, const std::string& folder) {
-    return ui_.askOpenPath(title, folder);
-}
-
-std::string MainWindow::askSavePath(const std::string& title, const std::string& suggested) {
-    return ui_.askSavePath(title, suggested);
-}
-
 void MainWindow::moveFocus(bool backwards) {
     std::vector<HWND> stops;
     for (const ControlSpec* def : tabOrder(mainFormControls())) stops.push_back(controlNamed(def->name));
@@ -240,7 +224,10 @@ void MainWindow::moveFocus(bool backwards) {
 }
 
 bool MainWindow::preTranslate(MSG& message) {
-    if (accelerators_ && ::TranslateAcceleratorW(hwnd(), accelerators_, &message)) return true;
+    // In Text1, Ctrl+Z and Ctrl+Y are the edit box's own, for its typing.
+    const bool textKeys = message.message == WM_KEYDOWN && ::GetFocus() == text1_ &&
+                          (message.wParam == 'Z' || message.wParam == 'Y') && (::GetKeyState(VK_CONTROL) & 0x8000);
+    if (!textKeys && accelerators_ && ::TranslateAcceleratorW(hwnd(), accelerators_, &message)) return true;
     if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && !(::GetKeyState(VK_CONTROL) & 0x8000)) {
         moveFocus((::GetKeyState(VK_SHIFT) & 0x8000) != 0);
         return true;
@@ -259,6 +246,10 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         if (id == kText1Id && HIWORD(wParam) == EN_CHANGE && reinterpret_cast<HWND>(lParam) == text1_) {
             if (!settingText1_) controller_.text1Edited(utf8(windowText(text1_)));
+            return 0;
+        }
+        if (HIWORD(wParam) == 0 && id >= kFirstRecentId && id < kFirstRecentId + kRecentCount) {
+            controller_.openRecent(static_cast<std::size_t>(id - kFirstRecentId));
             return 0;
         }
         MenuCommand command;

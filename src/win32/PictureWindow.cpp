@@ -1,5 +1,6 @@
 #include "PictureWindow.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "Geometry.h"
@@ -27,7 +28,11 @@ LRESULT PictureWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT) {
         PAINTSTRUCT paint;
         HDC dc = ::BeginPaint(hwnd(), &paint);
-        paintPicture(dc, picture_, dpiOf(hwnd()) / 96.0);
+        // Scaled down to the window's width where the picture is wider.
+        RECT client;
+        ::GetClientRect(hwnd(), &client);
+        const double fit = picture_.width > 0 ? client.right / picture_.width : 1;
+        paintPicture(dc, picture_, std::min(dpiOf(hwnd()) / 96.0, fit));
         ::EndPaint(hwnd(), &paint);
         return 0;
     }

@@ -28,8 +28,12 @@ PromptWindow::PromptWindow(HWND owner, const std::string& prompt, const std::str
     }
 }
 
-std::string PromptWindow::ask(HWND owner, const std::string& prompt, const std::string& title) {
+std::string PromptWindow::ask(HWND owner, const std::string& prompt, const std::string& title, const std::string& text) {
     PromptWindow box(owner, prompt, title);
+    if (!text.empty()) {
+        setWindowText(box.reply_, text);
+        ::SendMessageW(box.reply_, EM_SETSEL, 0, -1);
+    }
     box.runModally(owner, box.reply_);
     return utf8(box.answer_);
 }

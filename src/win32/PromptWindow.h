@@ -15,7 +15,8 @@ public:
     static constexpr int kReplyId = 101;       // the edit box; OK is IDOK, Cancel IDCANCEL
 
     // Shows the prompt over `owner` (disabled meanwhile) and waits for it.
-    static std::string ask(HWND owner, const std::string& prompt, const std::string& title);
+    // `text`: what the edit box holds to begin with, selected.
+    static std::string ask(HWND owner, const std::string& prompt, const std::string& title, const std::string& text = {});
 
 private:
     PromptWindow(HWND owner, const std::string& prompt, const std::string& title);

@@ -91,13 +91,15 @@ LRESULT SheetWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         scrollTo(scrollX_, scrollY_ - notches * static_cast<int>(kWheelLines) * lineHeight_);
         return 0;
     }
-    case WM_LBUTTONDOWN: {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
         ::SetFocus(window_);
         const int x = static_cast<short>(LOWORD(lParam)) + scrollX_ - padding_;
         const int y = static_cast<short>(HIWORD(lParam)) + scrollY_ - padding_;
-        if (x >= 0 && y >= 0 && cellPressed) {
+        const auto& pressed = message == WM_LBUTTONDOWN ? cellPressed : cellDoubleClicked;
+        if (x >= 0 && y >= 0 && pressed) {
             const int line = y / lineHeight_;
-            if (line < static_cast<int>(lines_.size())) cellPressed(line, x / columnWidth_);
+            if (line < static_cast<int>(lines_.size())) pressed(line, x / columnWidth_);
         }
         return 0;
     }

@@ -45,6 +45,8 @@ public:
 
     // A press of the left button on display column `column` of printed line `line` (0-based).
     std::function<void(int line, int column)> cellPressed;
+    // A double click there.
+    std::function<void(int line, int column)> cellDoubleClicked;
 
     // The font follows the window's resolution.
     void setDpi(int dpi);

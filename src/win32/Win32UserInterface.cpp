@@ -11,6 +11,15 @@ std::string Win32UserInterface::inputBox(const std::string& prompt, const std::s
     return PromptWindow::ask(owner, prompt, title);
 }
 
+std::string Win32UserInterface::inputBoxWithText(const std::string& prompt, const std::string& title,
+                                                 const std::string& text) {
+    return PromptWindow::ask(owner, prompt, title, text);
+}
+
+bool Win32UserInterface::askYesNo(const std::string& text, const std::string& caption) {
+    return ::MessageBoxW(owner, wide(text).c_str(), wide(caption).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
 void Win32UserInterface::messageBox(const std::string& text, const std::string& caption) {
     ::MessageBoxW(owner, wide(text).c_str(), wide(caption).c_str(), MB_OK);
 }

@@ -11,6 +11,8 @@ namespace lp::win {
 class Win32UserInterface : public UserInterface {
 public:
     std::string inputBox(const std::string& prompt, const std::string& title) override;
+    std::string inputBoxWithText(const std::string& prompt, const std::string& title, const std::string& text) override;
+    bool askYesNo(const std::string& text, const std::string& caption) override;
     void messageBox(const std::string& text, const std::string& caption) override;
     SaveAnswer askSaveChanges(const std::string& text, const std::string& caption) override;
     std::string askOpenPath(const std::string& title, const std::string& folder) override;

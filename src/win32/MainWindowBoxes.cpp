@@ -1,0 +1,54 @@
+// The main window's modal boxes, its menus' changing items, its picture
+// files and printing: what the controller asks of it.
+#include "FileDialogs.h"
+#include "MainWindow.h"
+#include "MenuBar.h"
+#include "PicturePainter.h"
+
+namespace lp::win {
+
+std::string MainWindow::inputBox(const std::string& prompt, const std::string& title) {
+    return ui_.inputBox(prompt, title);
+}
+
+void MainWindow::messageBox(const std::string& text, const std::string& caption) { ui_.messageBox(text, caption); }
+
+UserInterface::SaveAnswer MainWindow::askSaveChanges(const std::string& text, const std::string& caption) {
+    return ui_.askSaveChanges(text, caption);
+}
+
+std::string MainWindow::askOpenPath(const std::string& title, const std::string& folder) {
+    return ui_.askOpenPath(title, folder);
+}
+
+std::string MainWindow::askSavePath(const std::string& title, const std::string& suggested) {
+    return ui_.askSavePath(title, suggested);
+}
+
+std::string MainWindow::inputBoxWithText(const std::string& prompt, const std::string& title, const std::string& text) {
+    return ui_.inputBoxWithText(prompt, title, text);
+}
+
+bool MainWindow::askYesNo(const std::string& text, const std::string& caption) { return ui_.askYesNo(text, caption); }
+
+void MainWindow::setMenuText(MenuCommand command, const std::string& caption) {
+    setMenuCaption(::GetMenu(hwnd()), command, caption);
+    ::DrawMenuBar(hwnd());
+}
+
+void MainWindow::setRecentDrawings(const std::vector<std::string>& captions) {
+    lp::win::setRecentDrawings(::GetMenu(hwnd()), captions);
+}
+
+std::string MainWindow::askPicturePath(const std::string& title, const std::string& suggested) {
+    return askPictureToSave(hwnd(), title, suggested);
+}
+
+std::string MainWindow::writePicture(const Picture& picture, const std::string& path, PictureFormat format) {
+    if (format == PictureFormat::Png) return writePicturePng(picture, path);
+    return "图片的文件名须以 .png 或 .svg 结尾";
+}
+
+void MainWindow::printPicture(const Picture& picture) { lp::win::printPicture(hwnd(), picture); }
+
+}  // namespace lp::win
