@@ -186,5 +186,37 @@ TEST(ListCheck, AProofThatOutgrowsItsMemoryTrustsNoList) {
     EXPECT_EQ(small.check("LD X01\r\n").verdict, CheckVerdict::Malformed);
 }
 
+// Ten columns of 40 contacts in parallel, every row after the first closing
+// up after each contact, all names different.
+std::string productOfSums() {
+    std::string steps;
+    int n = 0;
+    auto contact = [&](int button) {
+        steps += std::to_string(button) + " " + "XMT"[n / 100] + std::to_string(n / 10 % 10) + std::to_string(n % 10) + ",";
+        ++n;
+    };
+    for (int c = 0; c < 10; ++c) contact(c == 0 ? 1 : 5);
+    steps += "9 Y00,11,";
+    for (int r = 1; r < 30; ++r) {
+        for (int c = 0; c < 10; ++c) contact(c == 0 ? 3 : 7);
+        steps += "11,";
+    }
+    return steps + "22";
+}
+
+TEST(ListCheck, AProductOfSumsCostsAboutAsMuchAsItsFormulaIsLong) {
+    const test::PaletteDrawing d(productOfSums());
+    // In drawing order the rows interleave the sums: a node for every
+    // combination of the sums met so far, far more steps than these.
+    ListCheck check(d.sheet(), d.curRow(), d.curCol(), Bdd::kDefaultNodeLimit, 20 * 300);
+    const StructuralResult r = check.structuralList();
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(check.check(r.list).verdict, CheckVerdict::Matches);
+    // A list that leaves one contact out of its sum is told apart.
+    const std::string dropped = r.list.substr(0, r.list.find("OR  M99\r\n")) +
+                                r.list.substr(r.list.find("OR  M99\r\n") + 9);
+    EXPECT_EQ(check.check(dropped).verdict, CheckVerdict::WritesDiffer);
+}
+
 }  // namespace
 }  // namespace lp

@@ -8,12 +8,50 @@ namespace lp {
 
 namespace {
 
-std::vector<std::string> contactNames(const Circuit& circuit) {
-    std::vector<std::string> names;
-    names.reserve(circuit.contacts.size());
-    for (const Contact& c : circuit.contacts) names.push_back(c.name);
-    return names;
-}
+// The contacts' names in the order of the terms that feed the coils, depth
+// first: the contacts of one series or parallel part stay together, as the
+// formula of the rung keeps them. A term read once (every name different)
+// then has a diagram of one node per contact, and every part of it, as a
+// list builds it, one as small; in drawing order a product of sums would
+// need a node for every combination of the sums met so far. Per rung, the
+// contacts no term holds (stubs, bridges) follow in drawing order.
+class ProofOrder {
+public:
+    explicit ProofOrder(const Circuit& circuit) : circuit_(circuit), taken_(circuit.contacts.size(), false) {}
+
+    std::vector<std::string> of(const std::vector<RungAnalysis>& analyses) {
+        for (std::size_t r = 0; r < circuit_.rungs.size(); ++r) {
+            for (const SpTerm& term : analyses[r].terms) add(term);
+            for (int i : circuit_.rungs[r].contacts) take(i);
+        }
+        return std::move(names_);
+    }
+
+private:
+    void add(const SpTerm& term) {
+        // Iteratively, parts pushed last first: a term can be deep.
+        std::vector<const SpTerm*> stack{&term};
+        while (!stack.empty()) {
+            const SpTerm* t = stack.back();
+            stack.pop_back();
+            if (t->kind == SpTerm::Kind::Contact) {
+                take(t->contact);
+                continue;
+            }
+            for (auto it = t->parts.rbegin(); it != t->parts.rend(); ++it) stack.push_back(&*it);
+        }
+    }
+    void take(int contact) {
+        const std::size_t i = static_cast<std::size_t>(contact);
+        if (taken_[i]) return;
+        taken_[i] = true;
+        names_.push_back(circuit_.contacts[i].name);
+    }
+
+    const Circuit& circuit_;
+    std::vector<bool> taken_;
+    std::vector<std::string> names_;
+};
 
 std::optional<std::size_t> firstMismatch(const std::vector<Write>& a, const std::vector<Write>& b) {
     const std::size_t n = std::min(a.size(), b.size());
@@ -33,11 +71,11 @@ StructuralResult tooComplex() { return refusedResult({RefusalReason::TooComplex,
 
 }  // namespace
 
-ListCheck::ListCheck(const Sheet& sheet, int curRow, int curCol, std::size_t nodeLimit)
+ListCheck::ListCheck(const Sheet& sheet, int curRow, int curCol, std::size_t nodeLimit, std::size_t stepLimit)
     : circuit_(readCircuit(sheet, curRow, curCol)),
       analyses_(analyseRungs(circuit_)),
-      bdd_(nodeLimit),
-      devices_(bdd_, contactNames(circuit_)) {
+      bdd_(nodeLimit, stepLimit),
+      devices_(bdd_, ProofOrder(circuit_).of(analyses_)) {
     try {
         versioned_ = runDrawing(circuit_, analyses_, devices_, Reading::Versioned);
     } catch (const BddOverflow&) {

@@ -9,7 +9,9 @@
 // power that the values from before the rung give them, and write in drawing
 // order (top to bottom); every write takes effect at once, so that a later
 // rung, or a later line of the list, reads the new value. The proof is exact
-// (decision diagrams), not sampled.
+// (decision diagrams), not sampled; its work is bounded by a count of steps,
+// and the variables follow the series-parallel form of each rung, so that
+// its cost follows the size of the drawing's formula.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,9 +46,11 @@ struct CheckResult {
 // Reads the sheet once; then any number of lists can be checked against it.
 class ListCheck {
 public:
-    // `nodeLimit` bounds the memory of the proof (see Bdd); past it the
-    // check answers TooComplex and the structural list is refused.
-    ListCheck(const Sheet& sheet, int curRow, int curCol, std::size_t nodeLimit = Bdd::kDefaultNodeLimit);
+    // `nodeLimit` bounds the memory of the proof and `stepLimit` its work
+    // over the life of the check (see Bdd); past either the check answers
+    // TooComplex and the structural list is refused.
+    ListCheck(const Sheet& sheet, int curRow, int curCol, std::size_t nodeLimit = Bdd::kDefaultNodeLimit,
+              std::size_t stepLimit = Bdd::kDefaultStepLimit);
     ListCheck(const ListCheck&) = delete;
     ListCheck& operator=(const ListCheck&) = delete;
 
