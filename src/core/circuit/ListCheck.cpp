@@ -78,9 +78,15 @@ ListCheck::ListCheck(const Sheet& sheet, int curRow, int curCol, std::size_t nod
       devices_(bdd_, ProofOrder(circuit_).of(analyses_)) {
     try {
         versioned_ = runDrawing(circuit_, analyses_, devices_, Reading::Versioned);
+        noteUnknown(versioned_);
     } catch (const BddOverflow&) {
         tooComplex_ = true;
     }
+}
+
+void ListCheck::noteUnknown(const DrawingRun& run) {
+    for (int r : run.unknownRungs)
+        if (!unknownRung_ || r < *unknownRung_) unknownRung_ = r;
 }
 
 const DrawingRun& ListCheck::composedDrawing(std::size_t atLeast) {
@@ -88,6 +94,9 @@ const DrawingRun& ListCheck::composedDrawing(std::size_t atLeast) {
     if (!enough) {
         composed_ = runDrawing(circuit_, analyses_, devices_, Reading::Composed, atLeast);
         composedLimit_ = atLeast;
+        noteUnknown(*composed_);
+        // A write that is not known proves nothing.
+        if (!composed_->unknownRungs.empty()) throw BddOverflow();
     }
     return *composed_;
 }
@@ -110,7 +119,7 @@ std::optional<std::size_t> ListCheck::firstDifference(const std::vector<Instruct
 CheckResult ListCheck::check(std::string_view list) {
     const ParsedList parsed = parseList(list);
     if (parsed.fault != ListFault::None) return {CheckVerdict::Malformed, parsed.fault, parsed.faultLine};
-    if (tooComplex_) return {CheckVerdict::TooComplex, ListFault::None, 0};
+    if (tooComplex_ || unknownRung_) return {CheckVerdict::TooComplex, ListFault::None, 0};
     try {
         const ListRun run = runList(parsed.lines, devices_, Reading::Versioned);
         if (run.fault != ListFault::None) return {CheckVerdict::Malformed, run.fault, run.faultLine};
@@ -130,6 +139,10 @@ CheckResult ListCheck::check(std::string_view list) {
 
 StructuralResult ListCheck::structuralList(bool endLine) {
     if (tooComplex_) return tooComplex();
+    auto bridged = [&] {
+        const std::size_t r = static_cast<std::size_t>(*unknownRung_);
+        return refusedResult(bridgeRefusal(circuit_, circuit_.rungs[r], analyses_[r]));
+    };
     try {
         // Coils of one rung that hang from different points are written with
         // the branch stack, so that every branch starts from the shared
@@ -138,6 +151,8 @@ StructuralResult ListCheck::structuralList(bool endLine) {
         std::optional<Refusal> differs;
         for (const bool branched : {true, false}) {
             BuiltLines built = buildLines(circuit_, analyses_, branched);
+            // A bridge too large to prove is refused like one too large to write.
+            if (unknownRung_ && (!built.refused || built.refusedRung > *unknownRung_)) return bridged();
             // Every coil of the rungs built has its OUT, in drawing order, so
             // the k-th write of the lines answers the k-th write of the
             // drawing. A branch that reads a coil the rung has just written
@@ -157,7 +172,7 @@ StructuralResult ListCheck::structuralList(bool endLine) {
         }
         return refusedResult(*differs);
     } catch (const BddOverflow&) {
-        return tooComplex();
+        return unknownRung_ ? bridged() : tooComplex();
     }
 }
 

@@ -71,6 +71,7 @@ private:
     // The drawing's composed writes, at least the first `atLeast` of them
     // (all of them when it has fewer).
     const DrawingRun& composedDrawing(std::size_t atLeast);
+    void noteUnknown(const DrawingRun& run);
 
     Circuit circuit_;
     std::vector<RungAnalysis> analyses_;
@@ -80,6 +81,7 @@ private:
     std::optional<DrawingRun> composed_;   // and composed, as far as needed so far
     std::size_t composedLimit_ = 0;        // the limit composed_ was run with
     bool tooComplex_ = false;
+    std::optional<int> unknownRung_;       // the first rung whose bridge was too large to prove
 };
 
 // True when `list` (CR LF lines) passes the check against the drawing.
