@@ -61,8 +61,27 @@ void time(const char* what, const std::vector<lp::bench::SheetStep>& steps) {
     start = std::chrono::steady_clock::now();
     const lp::ListVerdict verdict = lp::checkText1(ladder);
     const double check = msSince(start);
-    std::printf("%-28s convert %8.1f ms (%s), check %8.1f ms (%s), peak %ld MiB\n", what, convert, converted.c_str(),
-                check, lp::verdictMessage(verdict).c_str(), peakKiB() / 1024);
+    // And of the list with its last contact line dropped: a counterexample.
+    std::string wrong = ladder.Text1;
+    for (const char* line : {"\r\nAND ", "\r\nOR  "}) {
+        const auto at = wrong.rfind(line);
+        if (at == std::string::npos || !ui.last.empty()) continue;
+        wrong.erase(at, wrong.find("\r\n", at + 2) - at);
+        break;
+    }
+    ladder.Text1 = wrong;
+    start = std::chrono::steady_clock::now();
+    const lp::ListVerdict wrongVerdict = lp::checkText1(ladder);
+    const double checkWrong = msSince(start);
+    std::string told = lp::verdictMessage(wrongVerdict);
+    // The tail of a long answer, from the start of a character.
+    if (told.size() > 60) {
+        std::size_t from = told.size() - 40;
+        while ((static_cast<unsigned char>(told[from]) & 0xC0) == 0x80) ++from;
+        told = "..." + told.substr(from);
+    }
+    std::printf("%-28s convert %8.1f ms (%s), check %8.1f ms (%s), wrong list %8.1f ms (%s), peak %ld MiB\n", what, convert,
+                converted.c_str(), check, lp::verdictMessage(verdict).c_str(), checkWrong, told.c_str(), peakKiB() / 1024);
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ public:
     static constexpr std::size_t kDefaultNodeLimit = std::size_t{1} << 20;
     // Steps of work over the diagram's life: one per sub-problem worked out
     // (not found in the computed table). Well under a second of work.
-    static constexpr std::size_t kDefaultStepLimit = std::size_t{2} << 20;
+    static constexpr std::size_t kDefaultStepLimit = std::size_t{1} << 20;
     explicit Bdd(std::size_t nodeLimit = kDefaultNodeLimit, std::size_t stepLimit = kDefaultStepLimit);
 
     // The function that is true exactly when variable v is.

@@ -8,13 +8,22 @@ namespace lp {
 
 namespace {
 
-// The contacts' names in the order of the terms that feed the coils, depth
-// first: the contacts of one series or parallel part stay together, as the
-// formula of the rung keeps them. A term read once (every name different)
-// then has a diagram of one node per contact, and every part of it, as a
-// list builds it, one as small; in drawing order a product of sums would
-// need a node for every combination of the sums met so far. Per rung, the
-// contacts no term holds (stubs, bridges) follow in drawing order.
+std::optional<std::size_t> firstMismatch(const std::vector<Write>& a, const std::vector<Write>& b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t w = 0; w < n; ++w)
+        if (!(a[w] == b[w])) return w;
+    return std::nullopt;
+}
+
+// Whether the last line of `list` is "END".
+bool endsWithEndLine(std::string_view list) {
+    constexpr std::string_view endLine = "END\r\n";
+    if (!list.ends_with(endLine)) return false;
+    return list.size() == endLine.size() || list[list.size() - endLine.size() - 1] == '\n';
+}
+
+StructuralResult tooComplex() { return refusedResult({RefusalReason::TooComplex, 0, {}}); }
+
 class ProofOrder {
 public:
     explicit ProofOrder(const Circuit& circuit) : circuit_(circuit), taken_(circuit.contacts.size(), false) {}
@@ -53,29 +62,17 @@ private:
     std::vector<std::string> names_;
 };
 
-std::optional<std::size_t> firstMismatch(const std::vector<Write>& a, const std::vector<Write>& b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t w = 0; w < n; ++w)
-        if (!(a[w] == b[w])) return w;
-    return std::nullopt;
-}
-
-// Whether the last line of `list` is "END".
-bool endsWithEndLine(std::string_view list) {
-    constexpr std::string_view endLine = "END\r\n";
-    if (!list.ends_with(endLine)) return false;
-    return list.size() == endLine.size() || list[list.size() - endLine.size() - 1] == '\n';
-}
-
-StructuralResult tooComplex() { return refusedResult({RefusalReason::TooComplex, 0, {}}); }
-
 }  // namespace
+
+std::vector<std::string> proofOrder(const Circuit& circuit, const std::vector<RungAnalysis>& analyses) {
+    return ProofOrder(circuit).of(analyses);
+}
 
 ListCheck::ListCheck(const Sheet& sheet, int curRow, int curCol, std::size_t nodeLimit, std::size_t stepLimit)
     : circuit_(readCircuit(sheet, curRow, curCol)),
       analyses_(analyseRungs(circuit_)),
       bdd_(nodeLimit, stepLimit),
-      devices_(bdd_, ProofOrder(circuit_).of(analyses_)) {
+      devices_(bdd_, proofOrder(circuit_, analyses_)) {
     try {
         versioned_ = runDrawing(circuit_, analyses_, devices_, Reading::Versioned);
         noteUnknown(versioned_);

@@ -84,6 +84,16 @@ private:
     std::optional<int> unknownRung_;       // the first rung whose bridge was too large to prove
 };
 
+// The contacts' names in the order of the terms that feed the coils, depth
+// first: the contacts of one series or parallel part stay together, as the
+// formula of the rung keeps them. A term read once (every name different)
+// then has a diagram of one node per contact, and every part of it, as a
+// list builds it, one as small; in drawing order a product of sums would
+// need a node for every combination of the sums met so far. Per rung, the
+// contacts no term holds (stubs, bridges) follow in drawing order. For a
+// DeviceTable, which tests the names given last first.
+std::vector<std::string> proofOrder(const Circuit& circuit, const std::vector<RungAnalysis>& analyses);
+
 // True when `list` (CR LF lines) passes the check against the drawing.
 bool listMatchesDrawing(const Sheet& sheet, int curRow, int curCol, std::string_view list);
 

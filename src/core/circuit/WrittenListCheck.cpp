@@ -72,13 +72,12 @@ std::vector<std::pair<std::string, Bdd::Ref>> finalValues(const std::vector<Writ
 
 // A start of a scan under which some device ends the scan with another
 // value from the list than from the drawing; nothing when there is none.
-std::optional<ListVerdict> counterexample(const Sheet& sheet, int curRow, int curCol,
+// The devices are tested in the order `names` gives (see DeviceTable); the
+// work stops at `steps`.
+std::optional<ListVerdict> counterexample(const Circuit& circuit, const std::vector<RungAnalysis>& analyses,
+                                          const std::vector<std::string>& names, std::size_t steps,
                                           const std::vector<Instruction>& lines) {
-    const Circuit circuit = readCircuit(sheet, curRow, curCol);
-    const std::vector<RungAnalysis> analyses = analyseRungs(circuit);
-    Bdd bdd;
-    std::vector<std::string> names;
-    for (const Contact& c : circuit.contacts) names.push_back(c.name);
+    Bdd bdd(Bdd::kDefaultNodeLimit, steps);
     DeviceTable devices(bdd, names);
     const DrawingRun drawing = runDrawing(circuit, analyses, devices, Reading::Composed);
     const ListRun list = runList(lines, devices, Reading::Composed);
@@ -128,6 +127,24 @@ std::optional<ListVerdict> counterexample(const Sheet& sheet, int curRow, int cu
         return v;
     }
     return std::nullopt;
+}
+
+// The assignment shown depends on the order of the variables. In drawing
+// order it reads as the user drew; where that order makes the diagrams too
+// large (a product of sums), the order of the proof finds one all the same.
+constexpr std::size_t kDrawingOrderSteps = 250000;
+
+std::optional<ListVerdict> counterexample(const Sheet& sheet, int curRow, int curCol,
+                                          const std::vector<Instruction>& lines) {
+    const Circuit circuit = readCircuit(sheet, curRow, curCol);
+    const std::vector<RungAnalysis> analyses = analyseRungs(circuit);
+    std::vector<std::string> names;
+    for (const Contact& c : circuit.contacts) names.push_back(c.name);
+    try {
+        return counterexample(circuit, analyses, names, kDrawingOrderSteps, lines);
+    } catch (const BddOverflow&) {
+        return counterexample(circuit, analyses, proofOrder(circuit, analyses), Bdd::kDefaultStepLimit, lines);
+    }
 }
 
 // The verdict on a list whose names are the drawing's.
