@@ -50,6 +50,8 @@ public:
 
     std::size_t nodeCount() const { return nodes_.size(); }
     std::size_t stepCount() const { return steps_; }
+    // Whether the next new node would pass the node limit.
+    bool full() const { return nodes_.size() >= limit_; }
     // The steps still allowed; a caller can hand part of them to one piece
     // of work (see StepAllowance).
     std::size_t stepsLeft() const { return stepLimit_ - steps_; }

@@ -82,7 +82,7 @@ std::vector<Bdd::Ref> bridgedPower(const Circuit& circuit, const Rung& rung, Dev
         const StepAllowance allowance(bdd, kBridgeSteps);
         return rungPowerFlow(circuit, rung, values, bdd);
     } catch (const BddOverflow&) {
-        if (bdd.stepsLeft() == 0) throw;
+        if (bdd.stepsLeft() == 0 || bdd.full()) throw;
         run.unknownRungs.push_back(static_cast<int>(r));
         return std::vector<Bdd::Ref>(rung.coils.size(), Bdd::False);
     }

@@ -72,13 +72,34 @@ ListCheck::ListCheck(const Sheet& sheet, int curRow, int curCol, std::size_t nod
     : circuit_(readCircuit(sheet, curRow, curCol)),
       analyses_(analyseRungs(circuit_)),
       bdd_(nodeLimit, stepLimit),
-      devices_(bdd_, proofOrder(circuit_, analyses_)) {
-    try {
-        versioned_ = runDrawing(circuit_, analyses_, devices_, Reading::Versioned);
-        noteUnknown(versioned_);
-    } catch (const BddOverflow&) {
-        tooComplex_ = true;
+      devices_(bdd_, proofOrder(circuit_, analyses_)),
+      drawingFormulas_(formulaRunDrawing(circuit_, analyses_, formulas_)) {
+    // With a bridge the diagrams are the only proof, and the refusal of a
+    // bridge too large to prove is known from the start.
+    if (!drawingFormulas_) versionedReady();
+}
+
+bool ListCheck::versionedReady() {
+    if (!versionedDone_) {
+        versionedDone_ = true;
+        try {
+            versioned_ = runDrawing(circuit_, analyses_, devices_, Reading::Versioned);
+            noteUnknown(versioned_);
+        } catch (const BddOverflow&) {
+            tooComplex_ = true;
+        }
     }
+    return !tooComplex_;
+}
+
+bool ListCheck::sameFormulas(const std::vector<Instruction>& lines, bool all, bool needsEnd) {
+    if (!drawingFormulas_) return false;
+    const std::optional<FormulaListRun> run = formulaRunList(lines, formulas_);
+    if (!run || (needsEnd && !run->endsWithEnd)) return false;
+    const std::vector<FormulaWrite>& drawn = *drawingFormulas_;
+    if (all && run->writes.size() != drawn.size()) return false;
+    const std::size_t n = std::min(run->writes.size(), drawn.size());
+    return std::equal(run->writes.begin(), run->writes.begin() + static_cast<std::ptrdiff_t>(n), drawn.begin());
 }
 
 void ListCheck::noteUnknown(const DrawingRun& run) {
@@ -116,7 +137,9 @@ std::optional<std::size_t> ListCheck::firstDifference(const std::vector<Instruct
 CheckResult ListCheck::check(std::string_view list) {
     const ParsedList parsed = parseList(list);
     if (parsed.fault != ListFault::None) return {CheckVerdict::Malformed, parsed.fault, parsed.faultLine};
-    if (tooComplex_ || unknownRung_) return {CheckVerdict::TooComplex, ListFault::None, 0};
+    // The same formulas for the same writes: proved without a diagram.
+    if (sameFormulas(parsed.lines, true, circuit_.endAtCursor)) return {};
+    if (!versionedReady() || unknownRung_) return {CheckVerdict::TooComplex, ListFault::None, 0};
     try {
         const ListRun run = runList(parsed.lines, devices_, Reading::Versioned);
         if (run.fault != ListFault::None) return {CheckVerdict::Malformed, run.fault, run.faultLine};
@@ -135,7 +158,6 @@ CheckResult ListCheck::check(std::string_view list) {
 }
 
 StructuralResult ListCheck::structuralList(bool endLine) {
-    if (tooComplex_) return tooComplex();
     auto bridged = [&] {
         const std::size_t r = static_cast<std::size_t>(*unknownRung_);
         return refusedResult(bridgeRefusal(circuit_, circuit_.rungs[r], analyses_[r]));
@@ -150,12 +172,15 @@ StructuralResult ListCheck::structuralList(bool endLine) {
             BuiltLines built = buildLines(circuit_, analyses_, branched);
             // A bridge too large to prove is refused like one too large to write.
             if (unknownRung_ && (!built.refused || built.refusedRung > *unknownRung_)) return bridged();
+            const bool proved = sameFormulas(built.lines, false, false);
+            if (!proved && !versionedReady()) return tooComplex();
             // Every coil of the rungs built has its OUT, in drawing order, so
             // the k-th write of the lines answers the k-th write of the
             // drawing. A branch that reads a coil the rung has just written
             // can differ from the drawing, where every coil of a rung sees
             // the values from before the rung.
-            if (const auto w = firstDifference(built.lines, runList(built.lines, devices_, Reading::Versioned))) {
+            if (const auto w = proved ? std::nullopt
+                                      : firstDifference(built.lines, runList(built.lines, devices_, Reading::Versioned))) {
                 const Rung& rung = circuit_.rungs[static_cast<std::size_t>(versioned_.rungOfWrite[*w])];
                 if (!differs) differs = Refusal{RefusalReason::RereadsOwnCoil, rung.row, {}};
                 continue;

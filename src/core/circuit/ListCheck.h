@@ -21,6 +21,7 @@
 #include "circuit/CircuitGraph.h"
 #include "circuit/Devices.h"
 #include "circuit/DrawingSemantics.h"
+#include "circuit/Formula.h"
 #include "circuit/InstructionList.h"
 #include "circuit/RungAnalysis.h"
 #include "circuit/StructuralList.h"
@@ -62,6 +63,8 @@ public:
     StructuralResult structuralList(bool endLine = false);
 
     const Circuit& circuit() const { return circuit_; }
+    // The steps of work the proof has taken so far (see Bdd).
+    std::size_t steps() const { return bdd_.stepCount(); }
 
 private:
     // The index of the first write in which `lines` and the drawing differ,
@@ -72,11 +75,20 @@ private:
     // (all of them when it has fewer).
     const DrawingRun& composedDrawing(std::size_t atLeast);
     void noteUnknown(const DrawingRun& run);
+    // The drawing's versioned writes as decision diagrams, made on first
+    // need; false when they outgrow the diagram's limits.
+    bool versionedReady();
+    // Whether the lines' writes have the same formulas as the drawing's,
+    // all of them (`all`) or as far as both go.
+    bool sameFormulas(const std::vector<Instruction>& lines, bool all, bool needsEnd);
 
     Circuit circuit_;
     std::vector<RungAnalysis> analyses_;
     Bdd bdd_;
     DeviceTable devices_;
+    FormulaTable formulas_;
+    std::optional<std::vector<FormulaWrite>> drawingFormulas_;  // nothing with a bridge
+    bool versionedDone_ = false;
     DrawingRun versioned_;                 // the drawing's writes, versioned
     std::optional<DrawingRun> composed_;   // and composed, as far as needed so far
     std::size_t composedLimit_ = 0;        // the limit composed_ was run with
