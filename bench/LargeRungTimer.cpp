@@ -90,6 +90,7 @@ int main() {
     time("product of sums", lp::bench::productOfSumsSteps());
     time("ten in series on 129 rows", lp::bench::seriesRowsSteps());
     time("19 rows of two", lp::bench::twoContactRowsSteps());
+    for (uint32_t seed : {1u, 2u, 3u}) time(("mixed rows " + std::to_string(seed)).c_str(), lp::bench::mixedRowsSteps(seed));
     for (uint32_t seed : {1u, 2u, 3u, 4u, 5u}) time(("random closing " + std::to_string(seed)).c_str(), lp::bench::randomClosingSteps(seed, false));
     for (uint32_t seed : {1u, 2u, 3u}) time(("random with singles " + std::to_string(seed)).c_str(), lp::bench::randomClosingSteps(seed, true));
     return 0;

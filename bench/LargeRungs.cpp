@@ -47,6 +47,18 @@ std::vector<SheetStep> twoContactRowsSteps() {
     return rows(19, 2, [](int, int c) { return c == 1; });
 }
 
+std::vector<SheetStep> mixedRowsSteps(uint32_t seed) {
+    std::mt19937 rng(seed);
+    bool every = false;
+    std::vector<SheetStep> steps = rows(129, 10, [&](int, int c) {
+        if (c == 0) every = rng() % 2 == 0;
+        return every || c == 9;
+    });
+    for (SheetStep& s : steps)
+        if (s.button != 9 && !s.reply.empty()) s.reply = nameOf(static_cast<int>(rng() % 2000));
+    return steps;
+}
+
 std::vector<SheetStep> randomClosingSteps(uint32_t seed, bool singleRows) {
     std::mt19937 rng(seed);
     auto below = [&](int n) { return static_cast<int>(rng() % static_cast<uint32_t>(n)); };

@@ -21,6 +21,11 @@ std::vector<SheetStep> seriesRowsSteps();
 // 19 rows of two contacts, every row after the first closing up at its end.
 std::vector<SheetStep> twoContactRowsSteps();
 
+// Rows of ten, each after the first closing up after every contact or only
+// at its end, at random: series and parallel parts however they mix, with
+// names drawn from 2,000 (many repeat).
+std::vector<SheetStep> mixedRowsSteps(uint32_t seed);
+
 // 129 rows of 2 to 10 contacts, each closing up into the row above at
 // random points, so that some rows bridge two points of the row above;
 // names drawn from 2,000. With `singleRows`, a quarter of the rows are one

@@ -157,6 +157,24 @@ CheckResult ListCheck::check(std::string_view list) {
     return {};
 }
 
+bool ListCheck::matches(std::string_view list) {
+    if (drawingFormulas_) {
+        const ParsedList parsed = parseList(list);
+        if (parsed.fault != ListFault::None) return false;
+        const std::optional<FormulaListRun> run = formulaRunList(parsed.lines, formulas_);
+        if (!run || (circuit_.endAtCursor && !run->endsWithEnd)) return false;
+        const std::vector<FormulaWrite>& drawn = *drawingFormulas_;
+        if (run->writes.size() != drawn.size()) return false;
+        bool same = true;
+        for (std::size_t w = 0; w < drawn.size(); ++w) {
+            if (run->writes[w].device != drawn[w].device) return false;
+            same = same && run->writes[w].value == drawn[w].value;
+        }
+        if (same) return true;
+    }
+    return check(list).verdict == CheckVerdict::Matches;
+}
+
 StructuralResult ListCheck::structuralList(bool endLine) {
     auto bridged = [&] {
         const std::size_t r = static_cast<std::size_t>(*unknownRung_);

@@ -56,7 +56,9 @@ public:
     ListCheck& operator=(const ListCheck&) = delete;
 
     CheckResult check(std::string_view list);
-    bool matches(std::string_view list) { return check(list).verdict == CheckVerdict::Matches; }
+    // As check, but a list that breaks a rule, or writes other coils than
+    // the drawing, fails at once, without a proof of the values.
+    bool matches(std::string_view list);
     // The list built from the circuit, already proved; or the refusal. It
     // ends with "END" when END is drawn at the cursor, or when `endLine`
     // asks for it (the scan's own list ended with one).
