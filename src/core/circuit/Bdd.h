@@ -27,8 +27,10 @@ public:
     // About 12 MB of nodes at the default limit, as much again for the tables.
     static constexpr std::size_t kDefaultNodeLimit = std::size_t{1} << 20;
     // Steps of work over the diagram's life: one per sub-problem worked out
-    // (not found in the computed table). Well under a second of work.
-    static constexpr std::size_t kDefaultStepLimit = std::size_t{1} << 20;
+    // (not found in the computed table). A conversion, or a check with the
+    // conversion before it and the search for a differing scan after it,
+    // stays within a second of work on a 2.6 GHz core.
+    static constexpr std::size_t kDefaultStepLimit = std::size_t{1} << 19;
     explicit Bdd(std::size_t nodeLimit = kDefaultNodeLimit, std::size_t stepLimit = kDefaultStepLimit);
 
     // The function that is true exactly when variable v is.

@@ -132,7 +132,7 @@ std::optional<ListVerdict> counterexample(const Circuit& circuit, const std::vec
 // The assignment shown depends on the order of the variables. In drawing
 // order it reads as the user drew; where that order makes the diagrams too
 // large (a product of sums), the order of the proof finds one all the same.
-constexpr std::size_t kDrawingOrderSteps = 250000;
+constexpr std::size_t kDrawingOrderSteps = 100000;
 
 std::optional<ListVerdict> counterexample(const Sheet& sheet, int curRow, int curCol,
                                           const std::vector<Instruction>& lines) {
@@ -143,7 +143,7 @@ std::optional<ListVerdict> counterexample(const Sheet& sheet, int curRow, int cu
     try {
         return counterexample(circuit, analyses, names, kDrawingOrderSteps, lines);
     } catch (const BddOverflow&) {
-        return counterexample(circuit, analyses, proofOrder(circuit, analyses), Bdd::kDefaultStepLimit, lines);
+        return counterexample(circuit, analyses, proofOrder(circuit, analyses), Bdd::kDefaultStepLimit / 2, lines);
     }
 }
 
