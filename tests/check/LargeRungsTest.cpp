@@ -9,6 +9,7 @@
 #include "PaletteDrawing.h"
 #include "PowerFlowOracle.h"
 #include "circuit/ListCheck.h"
+#include "circuit/WrittenListCheck.h"
 #include "statement/Convert.h"
 
 namespace lp {
@@ -136,6 +137,38 @@ INSTANTIATE_TEST_SUITE_P(Seeds, LargeRungs,
                                            Case{Shape::RandomClosing, 40, 129, 7}, Case{Shape::RandomClosing, 2000, 6, 8},
                                            Case{Shape::RandomClosing, 2000, 4, 9}, Case{Shape::RandomClosing, 12, 5, 10}),
                          [](const auto& info) { return "seed" + std::to_string(info.param.seed); });
+
+// Names repeat all over a large rung: the diagrams outgrow their budget for
+// a list that writes another coil, yet the check names a start of a scan
+// under which the two end apart, and the evaluator agrees.
+TEST(LargeRungs, AListTooLargeToProveWrongIsShownWrongByAWitness) {
+    Rungs rungs{std::mt19937(3), 40, {}};
+    PaletteDrawing d(rungs.draw(Shape::SeriesParallel, 129));
+    ListCheck check(d.sheet(), d.curRow(), d.curCol());
+    StructuralResult built = check.structuralList(true);
+    ASSERT_TRUE(built.ok) << built.message;
+    const std::size_t out = built.list.find("OUT Y00");
+    ASSERT_NE(out, std::string::npos);
+    std::string wrong = built.list;
+    wrong.replace(out, 7, "OUT Y07");
+    const ListVerdict v = checkWrittenList(d.sheet(), d.curRow(), d.curCol(), wrong, [] { return std::nullopt; });
+    ASSERT_EQ(v.kind, ListVerdict::Kind::Differs) << verdictMessage(v);
+    Assignment start;
+    for (const auto& [name, value] : v.assignment) start[name] = value;
+    const PowerFlowOracle oracle(d.sheet(), d.curRow(), d.curCol());
+    const auto drawn = oracle.run(start);
+    const auto listed = test::runListWithValues(wrong, start);
+    ASSERT_TRUE(listed);
+    auto last = [&](const std::vector<test::OracleWrite>& writes) {
+        bool value = start.count(v.coil) && start[v.coil];
+        for (const auto& w : writes)
+            if (w.device == v.coil) value = w.value;
+        return value;
+    };
+    EXPECT_EQ(last(drawn), v.drawingValue);
+    EXPECT_EQ(last(listed->writes), v.listValue);
+    EXPECT_NE(v.drawingValue, v.listValue);
+}
 
 }  // namespace
 }  // namespace lp

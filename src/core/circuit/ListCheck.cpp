@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "circuit/BooleanRun.h"
+
 #include "sheet/Sheet.h"
 
 namespace lp {
@@ -137,6 +139,11 @@ std::optional<std::size_t> ListCheck::firstDifference(const std::vector<Instruct
 CheckResult ListCheck::check(std::string_view list) {
     const ParsedList parsed = parseList(list);
     if (parsed.fault != ListFault::None) return {CheckVerdict::Malformed, parsed.fault, parsed.faultLine};
+    // The list's structure, and its END, do not depend on the values.
+    DeviceStates off;
+    const BooleanListRun dry = runListOnStates(parsed.lines, off);
+    if (dry.fault != ListFault::None) return {CheckVerdict::Malformed, dry.fault, dry.faultLine};
+    if (circuit_.endAtCursor && !dry.endsWithEnd) return {CheckVerdict::EndMismatch, ListFault::None, parsed.lines.size()};
     // The same formulas for the same writes: proved without a diagram.
     if (sameFormulas(parsed.lines, true, circuit_.endAtCursor)) return {};
     if (!versionedReady() || unknownRung_) return {CheckVerdict::TooComplex, ListFault::None, 0};
