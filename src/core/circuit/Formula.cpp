@@ -44,36 +44,60 @@ FormulaTable::Id termFormula(const SpTerm& term, const Circuit& circuit, Version
 
 }  // namespace
 
-std::size_t FormulaTable::KeyHash::operator()(const std::vector<int32_t>& key) const {
-    std::size_t h = key.size();
-    for (int32_t k : key) h = (h ^ static_cast<std::size_t>(static_cast<uint32_t>(k))) * 0x100000001B3ull + (h >> 29);
-    return h;
+std::size_t FormulaTable::hashOf(const std::vector<int32_t>& key) {
+    std::size_t h = key.size() * 0x9E3779B97F4A7C15ull;
+    for (int32_t k : key) h = (h ^ static_cast<uint32_t>(k)) * 0x100000001B3ull;
+    return h ^ (h >> 31);
 }
 
-FormulaTable::FormulaTable() {
-    intern({static_cast<int32_t>(Kind::Const), 0});
-    intern({static_cast<int32_t>(Kind::Const), 1});
+FormulaTable::FormulaTable() : start_{0}, slots_(1024, -1) {
+    key_ = {static_cast<int32_t>(Kind::Const), 0};
+    intern();
+    key_ = {static_cast<int32_t>(Kind::Const), 1};
+    intern();
 }
 
-FormulaTable::Id FormulaTable::intern(std::vector<int32_t> key) {
-    const auto [it, added] = ids_.try_emplace(key, static_cast<Id>(keys_.size()));
-    if (added) keys_.push_back(std::move(key));
-    return it->second;
+void FormulaTable::grow() {
+    std::vector<Id> bigger(slots_.size() * 2, -1);
+    const std::size_t mask = bigger.size() - 1;
+    for (Id f = 0; f < static_cast<Id>(start_.size() - 1); ++f) {
+        key_.assign(keyOf(f), keyOf(f) + keySize(f));
+        std::size_t i = hashOf(key_) & mask;
+        while (bigger[i] >= 0) i = (i + 1) & mask;
+        bigger[i] = f;
+    }
+    slots_.swap(bigger);
+}
+
+FormulaTable::Id FormulaTable::intern() {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = hashOf(key_) & mask;
+    for (; slots_[i] >= 0; i = (i + 1) & mask) {
+        const Id f = slots_[i];
+        if (keySize(f) == key_.size() && std::equal(key_.begin(), key_.end(), keyOf(f))) return f;
+    }
+    const Id f = static_cast<Id>(start_.size() - 1);
+    slots_[i] = f;
+    pool_.insert(pool_.end(), key_.begin(), key_.end());
+    start_.push_back(pool_.size());
+    if (start_.size() * 2 > slots_.size()) grow();
+    return f;
 }
 
 FormulaTable::Id FormulaTable::literal(const std::string& device, int version, bool negated) {
     const int32_t number = devices_.try_emplace(device, static_cast<int32_t>(devices_.size())).first->second;
-    return intern({static_cast<int32_t>(Kind::Literal), number, version, negated ? 1 : 0});
+    key_ = {static_cast<int32_t>(Kind::Literal), number, version, negated ? 1 : 0};
+    return intern();
 }
 
 FormulaTable::Id FormulaTable::notOf(Id f) {
     if (f == False) return True;
     if (f == True) return False;
-    const std::vector<int32_t>& key = keys_[static_cast<std::size_t>(f)];
+    const int32_t* key = keyOf(f);
     switch (kindOf(f)) {
-    case Kind::Literal: return intern({key[0], key[1], key[2], 1 - key[3]});
+    case Kind::Literal: key_ = {key[0], key[1], key[2], 1 - key[3]}; return intern();
     case Kind::Not: return key[1];
-    default: return intern({static_cast<int32_t>(Kind::Not), f});
+    default: key_ = {static_cast<int32_t>(Kind::Not), f}; return intern();
     }
 }
 
@@ -83,21 +107,19 @@ FormulaTable::Id FormulaTable::combine(Kind kind, Id a, Id b) {
     if (a == absorbing || b == absorbing) return absorbing;
     if (a == neutral) return b;
     if (b == neutral || a == b) return a;
-    std::vector<int32_t> key{static_cast<int32_t>(kind)};
+    key_.assign(1, static_cast<int32_t>(kind));
     for (const Id f : {a, b}) {
-        if (kindOf(f) == kind) {
-            const std::vector<int32_t>& parts = keys_[static_cast<std::size_t>(f)];
-            key.insert(key.end(), parts.begin() + 1, parts.end());
-        } else {
-            key.push_back(f);
-        }
+        if (kindOf(f) == kind)
+            key_.insert(key_.end(), keyOf(f) + 1, keyOf(f) + keySize(f));
+        else
+            key_.push_back(f);
     }
-    work_ += key.size();
+    work_ += key_.size();
     if (work_ > kWorkLimit) throw TooLong{};
-    std::sort(key.begin() + 1, key.end());
-    key.erase(std::unique(key.begin() + 1, key.end()), key.end());
-    if (key.size() == 2) return key[1];
-    return intern(std::move(key));
+    std::sort(key_.begin() + 1, key_.end());
+    key_.erase(std::unique(key_.begin() + 1, key_.end()), key_.end());
+    if (key_.size() == 2) return key_[1];
+    return intern();
 }
 
 std::optional<FormulaListRun> formulaRunList(const std::vector<Instruction>& lines, FormulaTable& table) try {

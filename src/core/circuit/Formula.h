@@ -39,18 +39,25 @@ public:
 
 private:
     enum class Kind : int32_t { Const, Literal, Not, And, Or };
-    struct KeyHash {
-        std::size_t operator()(const std::vector<int32_t>& key) const;
-    };
 
     Id combine(Kind kind, Id a, Id b);
-    Id intern(std::vector<int32_t> key);
-    Kind kindOf(Id f) const { return static_cast<Kind>(keys_[static_cast<std::size_t>(f)][0]); }
+    // The node whose key is `key_`, made when new.
+    Id intern();
+    const int32_t* keyOf(Id f) const { return pool_.data() + start_[static_cast<std::size_t>(f)]; }
+    std::size_t keySize(Id f) const {
+        return start_[static_cast<std::size_t>(f) + 1] - start_[static_cast<std::size_t>(f)];
+    }
+    Kind kindOf(Id f) const { return static_cast<Kind>(keyOf(f)[0]); }
+    static std::size_t hashOf(const std::vector<int32_t>& key);
+    void grow();
 
-    // Each node's key: its kind, then for a literal the variable and the
-    // negation, for NOT its operand, for AND and OR the sorted parts.
-    std::vector<std::vector<int32_t>> keys_;
-    std::unordered_map<std::vector<int32_t>, Id, KeyHash> ids_;
+    // Each node's key, one after another in `pool_`: its kind, then for a
+    // literal the variable and the negation, for NOT its operand, for AND
+    // and OR the sorted parts.
+    std::vector<int32_t> pool_;
+    std::vector<std::size_t> start_;  // node f's key is pool_[start_[f], start_[f + 1])
+    std::vector<Id> slots_;           // open addressing over the keys, -1 empty
+    std::vector<int32_t> key_;        // the key being looked up
     std::unordered_map<std::string, int32_t> devices_;
     std::size_t work_ = 0;
 };
