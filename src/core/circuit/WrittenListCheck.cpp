@@ -1,6 +1,7 @@
 #include "circuit/WrittenListCheck.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
