@@ -82,5 +82,41 @@ TEST(Bdd, RefusesToGrowBeyondItsLimit) {
     EXPECT_LE(bdd.nodeCount(), 64u);
 }
 
+// The pairs (x_i, y_i) tested as x_0..x_n-1 then y_0..y_n-1: the function
+// OR(x_i AND y_i) needs 2^n nodes, and as many steps.
+Bdd::Ref pairsApart(Bdd& bdd, int n) {
+    Bdd::Ref f = Bdd::False;
+    for (int i = 0; i < n; ++i) f = bdd.orOf(f, bdd.andOf(bdd.var(i), bdd.var(n + i)));
+    return f;
+}
+
+TEST(Bdd, StopsAtItsStepLimitTheSameWayEveryTime) {
+    std::size_t stepsTaken = 0;
+    for (int run = 0; run < 2; ++run) {
+        Bdd bdd(Bdd::kDefaultNodeLimit, 5000);
+        EXPECT_THROW(pairsApart(bdd, 16), BddOverflow);
+        EXPECT_EQ(bdd.stepCount(), 5000u);
+        if (run == 1) {
+            EXPECT_EQ(bdd.nodeCount(), stepsTaken);
+        }
+        stepsTaken = bdd.nodeCount();
+    }
+}
+
+TEST(Bdd, AnAllowanceStopsOnePieceOfWorkAndLeavesTheRest) {
+    Bdd bdd(Bdd::kDefaultNodeLimit, 100000);
+    {
+        StepAllowance small(bdd, 1000);
+        EXPECT_THROW(pairsApart(bdd, 16), BddOverflow);
+    }
+    EXPECT_LE(bdd.stepCount(), 1000u);
+    // The same function in an order that keeps it small fits the rest.
+    Bdd::Ref f = Bdd::False;
+    for (int i = 0; i < 16; ++i) f = bdd.orOf(f, bdd.andOf(bdd.var(100 + 2 * i), bdd.var(101 + 2 * i)));
+    std::vector<bool> values(200, false);
+    values[110] = values[111] = true;
+    EXPECT_TRUE(bdd.evaluate(f, values));
+}
+
 }  // namespace
 }  // namespace lp

@@ -175,7 +175,9 @@ namespace lp {
 namespace {
 
 TEST(ListCheck, AProofThatOutgrowsItsMemoryTrustsNoList) {
-    const test::PaletteDrawing d(test::diagram::nested);
+    // A bridge has no formula of series and parallel parts to compare: only
+    // the diagrams prove a list of it.
+    const test::PaletteDrawing d(test::diagram::bridge);
     ListCheck small(d.sheet(), d.curRow(), d.curCol(), 4);
     EXPECT_EQ(small.check(buildStructuralList(d.sheet(), d.curRow(), d.curCol()).list).verdict, CheckVerdict::TooComplex);
     const StructuralResult r = small.structuralList();
@@ -184,6 +186,57 @@ TEST(ListCheck, AProofThatOutgrowsItsMemoryTrustsNoList) {
     EXPECT_EQ(r.message, "梯形图过于复杂，无法生成语句表");
     // A malformed list is told as such without any proof.
     EXPECT_EQ(small.check("LD X01\r\n").verdict, CheckVerdict::Malformed);
+}
+
+// Ten columns of 30 contacts in parallel, every row after the first closing
+// up after each contact; names from `pool`.
+std::string productOfSums(int pool) {
+    std::string steps;
+    int n = 0;
+    auto contact = [&](int button) {
+        const int k = n++ % pool;
+        steps += std::to_string(button) + " " + "XMT"[k / 100] + std::to_string(k / 10 % 10) + std::to_string(k % 10) + ",";
+    };
+    for (int c = 0; c < 10; ++c) contact(c == 0 ? 1 : 5);
+    steps += "9 Y00,11,";
+    for (int r = 1; r < 30; ++r) {
+        for (int c = 0; c < 10; ++c) contact(c == 0 ? 3 : 7);
+        steps += "11,";
+    }
+    return steps + "22";
+}
+
+TEST(ListCheck, AProductOfSumsCostsAboutAsMuchAsItsFormulaIsLong) {
+    const test::PaletteDrawing d(productOfSums(300));
+    // In drawing order the rows interleave the sums: a node for every
+    // combination of the sums met so far, far more steps than these.
+    ListCheck check(d.sheet(), d.curRow(), d.curCol(), Bdd::kDefaultNodeLimit, 20 * 300);
+    const StructuralResult r = check.structuralList();
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(check.check(r.list).verdict, CheckVerdict::Matches);
+    // A list that leaves one contact out of its sum is told apart.
+    const std::string dropped = r.list.substr(0, r.list.find("OR  M99\r\n")) +
+                                r.list.substr(r.list.find("OR  M99\r\n") + 9);
+    EXPECT_EQ(check.check(dropped).verdict, CheckVerdict::WritesDiffer);
+}
+
+TEST(ListCheck, AListThatFollowsTheFormulaNeedsNoDiagramWhateverTheNames) {
+    // Names repeat all over the rung: no order of the variables keeps every
+    // diagram small, yet the list written from the circuit, and the same
+    // with its sums grouped another way, are proved without a single step.
+    const test::PaletteDrawing d(productOfSums(23));
+    ListCheck check(d.sheet(), d.curRow(), d.curCol(), Bdd::kDefaultNodeLimit, 0);
+    const StructuralResult r = check.structuralList();
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(check.check(r.list).verdict, CheckVerdict::Matches);
+    // The first OR written as a block of its own joined by ORB: the same sum.
+    std::string regrouped = r.list;
+    const std::size_t at = regrouped.find("OR  ");
+    ASSERT_NE(at, std::string::npos);
+    regrouped.replace(at, 4, "LD  ");
+    regrouped.insert(regrouped.find("\r\n", at) + 2, "ORB \r\n");
+    EXPECT_EQ(check.check(regrouped).verdict, CheckVerdict::Matches);
+    EXPECT_EQ(check.steps(), 0u);
 }
 
 }  // namespace

@@ -67,6 +67,11 @@ const Expected kCircuits[] = {
      {"LD  X01", "MPS ", "AND X02", "OUT Y01", "MRD ", "AND X03", "LD  X04", "OR  X05", "ANB ", "OUT Y02", "MPP ",
       "AND X06", "OUT Y03", "END"}},
     {"noEnd", "1 X01,6 X02,9 Y01", {"LD  X01", "ANI X02", "OUT Y01"}},
+    // A bridge has no series and parallel parts: its paths, one by one.
+    {"bridge",
+     diagram::bridge,
+     {"LD  X01", "AND X02", "LD  X01", "AND X05", "AND X06", "ORB ", "LD  X03", "AND X04", "AND X05", "AND X02",
+      "ORB ", "LD  X03", "AND X04", "AND X06", "ORB ", "OUT Y01", "END"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Circuits, StructuralListOf, ::testing::ValuesIn(kCircuits),
@@ -100,11 +105,6 @@ const Refusal kRefusals[] = {
      RefusalReason::ParallelCoilWithoutCoil,
      6,
      "第6行：并联线圈“Y02”的上方没有可以挂接的输出线圈，无法生成语句表"},
-    {"bridge",
-     diagram::bridge,
-     RefusalReason::NotSeriesParallel,
-     2,
-     "第2行：该梯级有桥式连接，不能分解为串联和并联，无法生成语句表"},
     {"branchRereadsCoil",
      diagram::branchRereadsCoil,
      RefusalReason::RereadsOwnCoil,

@@ -1,5 +1,6 @@
 #include "circuit/Bdd.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace lp {
@@ -8,15 +9,12 @@ namespace {
 constexpr int kTerminalVar = INT_MAX;
 constexpr std::size_t kFirstUniqueSize = 1 << 10;
 constexpr std::size_t kFirstCacheSize = 1 << 12;  // powers of two
-constexpr std::size_t kLargestCache = 1 << 20;
 }  // namespace
 
-Bdd::Bdd(std::size_t nodeLimit) : limit_(nodeLimit), unique_(kFirstUniqueSize, 0), cache_(kFirstCacheSize) {
+Bdd::Bdd(std::size_t nodeLimit, std::size_t stepLimit)
+    : limit_(nodeLimit), stepLimit_(stepLimit), unique_(kFirstUniqueSize, 0), cache_(kFirstCacheSize, CacheEntry{}) {
     nodes_.push_back({kTerminalVar, False, False});
     nodes_.push_back({kTerminalVar, True, True});
-    // An entry whose f is 0 never matches a lookup: ite(0, ...) is answered
-    // before the cache is consulted.
-    for (auto& e : cache_) e = {False, False, False, False};
 }
 
 std::size_t Bdd::hashOf(int var, Ref lo, Ref hi) {
@@ -53,11 +51,23 @@ Bdd::Ref Bdd::make(int var, Ref lo, Ref hi) {
     nodes_.push_back({var, lo, hi});
     unique_[i] = r;
     if (nodes_.size() * 2 > unique_.size()) growUnique();
-    // The computed table keeps pace with the diagram, or the same
-    // sub-results are worked out again and again.
-    if (nodes_.size() > cache_.size() && cache_.size() < kLargestCache)
-        cache_.assign(cache_.size() * 4, CacheEntry{False, False, False, False});
     return r;
+}
+
+// Keeps the current operation's entries; those of earlier operations are
+// dropped. The table doubles when the current ones fill half of it.
+void Bdd::growCache() {
+    const std::size_t size = cacheCurrent_ * 2 > cache_.size() ? cache_.size() * 2 : cache_.size();
+    std::vector<CacheEntry> fresh(size, CacheEntry{});
+    const std::size_t mask = size - 1;
+    for (const CacheEntry& e : cache_) {
+        if (e.operation != operation_) continue;
+        std::size_t i = hashOf(static_cast<int>(e.f), e.g, e.h) & mask;
+        while (fresh[i].operation != 0) i = (i + 1) & mask;
+        fresh[i] = e;
+    }
+    cache_.swap(fresh);
+    cacheUsed_ = cacheCurrent_;
 }
 
 Bdd::Ref Bdd::var(int v) { return make(v, False, True); }
@@ -69,6 +79,19 @@ Bdd::Ref Bdd::andOf(Ref f, Ref g) { return ite(f, g, False); }
 Bdd::Ref Bdd::orOf(Ref f, Ref g) { return ite(f, True, g); }
 
 Bdd::Ref Bdd::ite(Ref f, Ref g, Ref h) {
+    // A new operation: entries of earlier ones stay valid answers, but may
+    // give way to this one's.
+    if (++operation_ == 0) {
+        // After 2^32 operations the numbers come round: start afresh.
+        std::fill(cache_.begin(), cache_.end(), CacheEntry{});
+        cacheUsed_ = 0;
+        operation_ = 1;
+    }
+    cacheCurrent_ = 0;
+    return iteStep(f, g, h);
+}
+
+Bdd::Ref Bdd::iteStep(Ref f, Ref g, Ref h) {
     if (f == True) return g;
     if (f == False) return h;
     if (g == h) return g;
@@ -77,18 +100,34 @@ Bdd::Ref Bdd::ite(Ref f, Ref g, Ref h) {
     if (f == h) h = False;
     if (g == h) return g;
 
-    const std::size_t slot = (hashOf(static_cast<int>(f), g, h) >> 7) & (cache_.size() - 1);
-    CacheEntry& e = cache_[slot];
-    if (e.f == f && e.g == g && e.h == h) return e.result;
+    // Entries of the current operation are never overwritten, so a lookup
+    // can stop at the first empty slot; one of an earlier operation still
+    // answers when it matches.
+    const std::size_t hash = hashOf(static_cast<int>(f), g, h);
+    std::size_t mask = cache_.size() - 1;
+    for (std::size_t i = hash & mask; cache_[i].operation != 0; i = (i + 1) & mask) {
+        const CacheEntry& e = cache_[i];
+        if (e.f == f && e.g == g && e.h == h) return e.result;
+    }
 
+    if (steps_ >= stepLimit_) throw BddOverflow();
+    ++steps_;
     int v = topVar(f);
     if (topVar(g) < v) v = topVar(g);
     if (topVar(h) < v) v = topVar(h);
-    const Ref lo = ite(cofactor(f, v, false), cofactor(g, v, false), cofactor(h, v, false));
-    const Ref hi = ite(cofactor(f, v, true), cofactor(g, v, true), cofactor(h, v, true));
+    const Ref lo = iteStep(cofactor(f, v, false), cofactor(g, v, false), cofactor(h, v, false));
+    const Ref hi = iteStep(cofactor(f, v, true), cofactor(g, v, true), cofactor(h, v, true));
     const Ref r = make(v, lo, hi);
-    // The recursion may have reused the slot.
-    cache_[slot] = {f, g, h, r};
+
+    // The recursion may have filled or moved the table: find the place anew,
+    // the first slot that is empty or holds an earlier operation's entry.
+    mask = cache_.size() - 1;
+    std::size_t i = hash & mask;
+    while (cache_[i].operation == operation_) i = (i + 1) & mask;
+    if (cache_[i].operation == 0) ++cacheUsed_;
+    cache_[i] = {f, g, h, r, operation_};
+    ++cacheCurrent_;
+    if (cacheUsed_ * 4 > cache_.size() * 3) growCache();
     return r;
 }
 

@@ -72,6 +72,24 @@ Bdd::Ref termPower(const SpTerm& term, const Circuit& circuit, DeviceValues& val
     return power;
 }
 
+namespace {
+
+// The rung's power flow within kBridgeSteps; past them, every coil unpowered
+// and the rung noted as unknown. An overflow of the whole proof goes on up.
+std::vector<Bdd::Ref> bridgedPower(const Circuit& circuit, const Rung& rung, DeviceValues& values, Bdd& bdd,
+                                   DrawingRun& run, std::size_t r) {
+    try {
+        const StepAllowance allowance(bdd, kBridgeSteps);
+        return rungPowerFlow(circuit, rung, values, bdd);
+    } catch (const BddOverflow&) {
+        if (bdd.stepsLeft() == 0 || bdd.full()) throw;
+        run.unknownRungs.push_back(static_cast<int>(r));
+        return std::vector<Bdd::Ref>(rung.coils.size(), Bdd::False);
+    }
+}
+
+}  // namespace
+
 DrawingRun runDrawing(const Circuit& circuit, const std::vector<RungAnalysis>& analyses, DeviceTable& devices,
                       Reading reading, std::size_t maxWrites) {
     DrawingRun run;
@@ -98,7 +116,7 @@ DrawingRun runDrawing(const Circuit& circuit, const std::vector<RungAnalysis>& a
             case Feed::OnRail: power.push_back(Bdd::True); break;
             case Feed::Nothing: power.push_back(Bdd::False); break;
             case Feed::NotSeriesParallel:
-                if (bridged.empty()) bridged = rungPowerFlow(circuit, rung, values, bdd);
+                if (bridged.empty()) bridged = bridgedPower(circuit, rung, values, bdd, run, r);
                 power.push_back(bridged[k]);
                 break;
             }

@@ -17,7 +17,15 @@ namespace lp {
 struct DrawingRun {
     std::vector<Write> writes;
     std::vector<int> rungOfWrite;  // index into Circuit::rungs of each write
+    // The rungs (indices into Circuit::rungs) whose power through a bridge
+    // took more than kBridgeSteps: their writes are not known, and no list
+    // can be proved against the drawing.
+    std::vector<int> unknownRungs;
 };
+
+// The steps of the decision diagram one rung's power through a bridge may
+// take: a bridge whose function is small is proved, a larger one refused.
+inline constexpr std::size_t kBridgeSteps = 100000;
 
 // The power reaching each coil of the rung (in the order of Rung::coils),
 // with the devices' values as `values` holds them: the least fixpoint of

@@ -2,18 +2,13 @@
 
 #include <algorithm>
 
+#include "circuit/BooleanRun.h"
+
 #include "sheet/Sheet.h"
 
 namespace lp {
 
 namespace {
-
-std::vector<std::string> contactNames(const Circuit& circuit) {
-    std::vector<std::string> names;
-    names.reserve(circuit.contacts.size());
-    for (const Contact& c : circuit.contacts) names.push_back(c.name);
-    return names;
-}
 
 std::optional<std::size_t> firstMismatch(const std::vector<Write>& a, const std::vector<Write>& b) {
     const std::size_t n = std::min(a.size(), b.size());
@@ -31,18 +26,87 @@ bool endsWithEndLine(std::string_view list) {
 
 StructuralResult tooComplex() { return refusedResult({RefusalReason::TooComplex, 0, {}}); }
 
+class ProofOrder {
+public:
+    explicit ProofOrder(const Circuit& circuit) : circuit_(circuit), taken_(circuit.contacts.size(), false) {}
+
+    std::vector<std::string> of(const std::vector<RungAnalysis>& analyses) {
+        for (std::size_t r = 0; r < circuit_.rungs.size(); ++r) {
+            for (const SpTerm& term : analyses[r].terms) add(term);
+            for (int i : circuit_.rungs[r].contacts) take(i);
+        }
+        return std::move(names_);
+    }
+
+private:
+    void add(const SpTerm& term) {
+        // Iteratively, parts pushed last first: a term can be deep.
+        std::vector<const SpTerm*> stack{&term};
+        while (!stack.empty()) {
+            const SpTerm* t = stack.back();
+            stack.pop_back();
+            if (t->kind == SpTerm::Kind::Contact) {
+                take(t->contact);
+                continue;
+            }
+            for (auto it = t->parts.rbegin(); it != t->parts.rend(); ++it) stack.push_back(&*it);
+        }
+    }
+    void take(int contact) {
+        const std::size_t i = static_cast<std::size_t>(contact);
+        if (taken_[i]) return;
+        taken_[i] = true;
+        names_.push_back(circuit_.contacts[i].name);
+    }
+
+    const Circuit& circuit_;
+    std::vector<bool> taken_;
+    std::vector<std::string> names_;
+};
+
 }  // namespace
 
-ListCheck::ListCheck(const Sheet& sheet, int curRow, int curCol, std::size_t nodeLimit)
+std::vector<std::string> proofOrder(const Circuit& circuit, const std::vector<RungAnalysis>& analyses) {
+    return ProofOrder(circuit).of(analyses);
+}
+
+ListCheck::ListCheck(const Sheet& sheet, int curRow, int curCol, std::size_t nodeLimit, std::size_t stepLimit)
     : circuit_(readCircuit(sheet, curRow, curCol)),
       analyses_(analyseRungs(circuit_)),
-      bdd_(nodeLimit),
-      devices_(bdd_, contactNames(circuit_)) {
-    try {
-        versioned_ = runDrawing(circuit_, analyses_, devices_, Reading::Versioned);
-    } catch (const BddOverflow&) {
-        tooComplex_ = true;
+      bdd_(nodeLimit, stepLimit),
+      devices_(bdd_, proofOrder(circuit_, analyses_)),
+      drawingFormulas_(formulaRunDrawing(circuit_, analyses_, formulas_)) {
+    // With a bridge the diagrams are the only proof, and the refusal of a
+    // bridge too large to prove is known from the start.
+    if (!drawingFormulas_) versionedReady();
+}
+
+bool ListCheck::versionedReady() {
+    if (!versionedDone_) {
+        versionedDone_ = true;
+        try {
+            versioned_ = runDrawing(circuit_, analyses_, devices_, Reading::Versioned);
+            noteUnknown(versioned_);
+        } catch (const BddOverflow&) {
+            tooComplex_ = true;
+        }
     }
+    return !tooComplex_;
+}
+
+bool ListCheck::sameFormulas(const std::vector<Instruction>& lines, bool all, bool needsEnd) {
+    if (!drawingFormulas_) return false;
+    const std::optional<FormulaListRun> run = formulaRunList(lines, formulas_);
+    if (!run || (needsEnd && !run->endsWithEnd)) return false;
+    const std::vector<FormulaWrite>& drawn = *drawingFormulas_;
+    if (all && run->writes.size() != drawn.size()) return false;
+    const std::size_t n = std::min(run->writes.size(), drawn.size());
+    return std::equal(run->writes.begin(), run->writes.begin() + static_cast<std::ptrdiff_t>(n), drawn.begin());
+}
+
+void ListCheck::noteUnknown(const DrawingRun& run) {
+    for (int r : run.unknownRungs)
+        if (!unknownRung_ || r < *unknownRung_) unknownRung_ = r;
 }
 
 const DrawingRun& ListCheck::composedDrawing(std::size_t atLeast) {
@@ -50,6 +114,9 @@ const DrawingRun& ListCheck::composedDrawing(std::size_t atLeast) {
     if (!enough) {
         composed_ = runDrawing(circuit_, analyses_, devices_, Reading::Composed, atLeast);
         composedLimit_ = atLeast;
+        noteUnknown(*composed_);
+        // A write that is not known proves nothing.
+        if (!composed_->unknownRungs.empty()) throw BddOverflow();
     }
     return *composed_;
 }
@@ -72,7 +139,14 @@ std::optional<std::size_t> ListCheck::firstDifference(const std::vector<Instruct
 CheckResult ListCheck::check(std::string_view list) {
     const ParsedList parsed = parseList(list);
     if (parsed.fault != ListFault::None) return {CheckVerdict::Malformed, parsed.fault, parsed.faultLine};
-    if (tooComplex_) return {CheckVerdict::TooComplex, ListFault::None, 0};
+    // The list's structure, and its END, do not depend on the values.
+    DeviceStates off;
+    const BooleanListRun dry = runListOnStates(parsed.lines, off);
+    if (dry.fault != ListFault::None) return {CheckVerdict::Malformed, dry.fault, dry.faultLine};
+    if (circuit_.endAtCursor && !dry.endsWithEnd) return {CheckVerdict::EndMismatch, ListFault::None, parsed.lines.size()};
+    // The same formulas for the same writes: proved without a diagram.
+    if (sameFormulas(parsed.lines, true, circuit_.endAtCursor)) return {};
+    if (!versionedReady() || unknownRung_) return {CheckVerdict::TooComplex, ListFault::None, 0};
     try {
         const ListRun run = runList(parsed.lines, devices_, Reading::Versioned);
         if (run.fault != ListFault::None) return {CheckVerdict::Malformed, run.fault, run.faultLine};
@@ -90,8 +164,29 @@ CheckResult ListCheck::check(std::string_view list) {
     return {};
 }
 
+bool ListCheck::matches(std::string_view list) {
+    if (drawingFormulas_) {
+        const ParsedList parsed = parseList(list);
+        if (parsed.fault != ListFault::None) return false;
+        const std::optional<FormulaListRun> run = formulaRunList(parsed.lines, formulas_);
+        if (!run || (circuit_.endAtCursor && !run->endsWithEnd)) return false;
+        const std::vector<FormulaWrite>& drawn = *drawingFormulas_;
+        if (run->writes.size() != drawn.size()) return false;
+        bool same = true;
+        for (std::size_t w = 0; w < drawn.size(); ++w) {
+            if (run->writes[w].device != drawn[w].device) return false;
+            same = same && run->writes[w].value == drawn[w].value;
+        }
+        if (same) return true;
+    }
+    return check(list).verdict == CheckVerdict::Matches;
+}
+
 StructuralResult ListCheck::structuralList(bool endLine) {
-    if (tooComplex_) return tooComplex();
+    auto bridged = [&] {
+        const std::size_t r = static_cast<std::size_t>(*unknownRung_);
+        return refusedResult(bridgeRefusal(circuit_, circuit_.rungs[r], analyses_[r]));
+    };
     try {
         // Coils of one rung that hang from different points are written with
         // the branch stack, so that every branch starts from the shared
@@ -100,12 +195,17 @@ StructuralResult ListCheck::structuralList(bool endLine) {
         std::optional<Refusal> differs;
         for (const bool branched : {true, false}) {
             BuiltLines built = buildLines(circuit_, analyses_, branched);
+            // A bridge too large to prove is refused like one too large to write.
+            if (unknownRung_ && (!built.refused || built.refusedRung > *unknownRung_)) return bridged();
+            const bool proved = sameFormulas(built.lines, false, false);
+            if (!proved && !versionedReady()) return tooComplex();
             // Every coil of the rungs built has its OUT, in drawing order, so
             // the k-th write of the lines answers the k-th write of the
             // drawing. A branch that reads a coil the rung has just written
             // can differ from the drawing, where every coil of a rung sees
             // the values from before the rung.
-            if (const auto w = firstDifference(built.lines, runList(built.lines, devices_, Reading::Versioned))) {
+            if (const auto w = proved ? std::nullopt
+                                      : firstDifference(built.lines, runList(built.lines, devices_, Reading::Versioned))) {
                 const Rung& rung = circuit_.rungs[static_cast<std::size_t>(versioned_.rungOfWrite[*w])];
                 if (!differs) differs = Refusal{RefusalReason::RereadsOwnCoil, rung.row, {}};
                 continue;
@@ -119,7 +219,7 @@ StructuralResult ListCheck::structuralList(bool endLine) {
         }
         return refusedResult(*differs);
     } catch (const BddOverflow&) {
-        return tooComplex();
+        return unknownRung_ ? bridged() : tooComplex();
     }
 }
 

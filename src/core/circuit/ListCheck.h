@@ -9,7 +9,9 @@
 // power that the values from before the rung give them, and write in drawing
 // order (top to bottom); every write takes effect at once, so that a later
 // rung, or a later line of the list, reads the new value. The proof is exact
-// (decision diagrams), not sampled.
+// (decision diagrams), not sampled; its work is bounded by a count of steps,
+// and the variables follow the series-parallel form of each rung, so that
+// its cost follows the size of the drawing's formula.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +21,7 @@
 #include "circuit/CircuitGraph.h"
 #include "circuit/Devices.h"
 #include "circuit/DrawingSemantics.h"
+#include "circuit/Formula.h"
 #include "circuit/InstructionList.h"
 #include "circuit/RungAnalysis.h"
 #include "circuit/StructuralList.h"
@@ -44,20 +47,26 @@ struct CheckResult {
 // Reads the sheet once; then any number of lists can be checked against it.
 class ListCheck {
 public:
-    // `nodeLimit` bounds the memory of the proof (see Bdd); past it the
-    // check answers TooComplex and the structural list is refused.
-    ListCheck(const Sheet& sheet, int curRow, int curCol, std::size_t nodeLimit = Bdd::kDefaultNodeLimit);
+    // `nodeLimit` bounds the memory of the proof and `stepLimit` its work
+    // over the life of the check (see Bdd); past either the check answers
+    // TooComplex and the structural list is refused.
+    ListCheck(const Sheet& sheet, int curRow, int curCol, std::size_t nodeLimit = Bdd::kDefaultNodeLimit,
+              std::size_t stepLimit = Bdd::kDefaultStepLimit);
     ListCheck(const ListCheck&) = delete;
     ListCheck& operator=(const ListCheck&) = delete;
 
     CheckResult check(std::string_view list);
-    bool matches(std::string_view list) { return check(list).verdict == CheckVerdict::Matches; }
+    // As check, but a list that breaks a rule, or writes other coils than
+    // the drawing, fails at once, without a proof of the values.
+    bool matches(std::string_view list);
     // The list built from the circuit, already proved; or the refusal. It
     // ends with "END" when END is drawn at the cursor, or when `endLine`
     // asks for it (the scan's own list ended with one).
     StructuralResult structuralList(bool endLine = false);
 
     const Circuit& circuit() const { return circuit_; }
+    // The steps of work the proof has taken so far (see Bdd).
+    std::size_t steps() const { return bdd_.stepCount(); }
 
 private:
     // The index of the first write in which `lines` and the drawing differ,
@@ -67,16 +76,37 @@ private:
     // The drawing's composed writes, at least the first `atLeast` of them
     // (all of them when it has fewer).
     const DrawingRun& composedDrawing(std::size_t atLeast);
+    void noteUnknown(const DrawingRun& run);
+    // The drawing's versioned writes as decision diagrams, made on first
+    // need; false when they outgrow the diagram's limits.
+    bool versionedReady();
+    // Whether the lines' writes have the same formulas as the drawing's,
+    // all of them (`all`) or as far as both go.
+    bool sameFormulas(const std::vector<Instruction>& lines, bool all, bool needsEnd);
 
     Circuit circuit_;
     std::vector<RungAnalysis> analyses_;
     Bdd bdd_;
     DeviceTable devices_;
+    FormulaTable formulas_;
+    std::optional<std::vector<FormulaWrite>> drawingFormulas_;  // nothing with a bridge
+    bool versionedDone_ = false;
     DrawingRun versioned_;                 // the drawing's writes, versioned
     std::optional<DrawingRun> composed_;   // and composed, as far as needed so far
     std::size_t composedLimit_ = 0;        // the limit composed_ was run with
     bool tooComplex_ = false;
+    std::optional<int> unknownRung_;       // the first rung whose bridge was too large to prove
 };
+
+// The contacts' names in the order of the terms that feed the coils, depth
+// first: the contacts of one series or parallel part stay together, as the
+// formula of the rung keeps them. A term read once (every name different)
+// then has a diagram of one node per contact, and every part of it, as a
+// list builds it, one as small; in drawing order a product of sums would
+// need a node for every combination of the sums met so far. Per rung, the
+// contacts no term holds (stubs, bridges) follow in drawing order. For a
+// DeviceTable, which tests the names given last first.
+std::vector<std::string> proofOrder(const Circuit& circuit, const std::vector<RungAnalysis>& analyses);
 
 // True when `list` (CR LF lines) passes the check against the drawing.
 bool listMatchesDrawing(const Sheet& sheet, int curRow, int curCol, std::string_view list);

@@ -57,6 +57,15 @@ CoilFeed RungAnalyser::feedOf(int leadIn, RungAnalysis& a) {
         a.terms.push_back(std::move(*term));
     } else {
         feed.feed = Feed::NotSeriesParallel;
+        feed.term = static_cast<int>(a.bridges.size());
+        BridgedBlock bridged;
+        // A plate that touches no wire joins nothing.
+        for (const NetworkEdge& e : block)
+            if (nets_[static_cast<std::size_t>(e.a)] >= 0 && nets_[static_cast<std::size_t>(e.b)] >= 0)
+                bridged.edges.push_back(e);
+        bridged.to = point;
+        bridged.bridge = solver_.bridgeContact(points, bridged.edges, 0, point);
+        a.bridges.push_back(std::move(bridged));
     }
     return feed;
 }

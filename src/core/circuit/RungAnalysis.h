@@ -14,7 +14,7 @@ enum class Feed {
     Term,               // through the series-parallel term RungAnalysis::terms[term]
     OnRail,             // by wire from the rail, through no contact: always on
     Nothing,            // no path from the rail: never on
-    NotSeriesParallel,  // through a bridge
+    NotSeriesParallel,  // through a bridge, RungAnalysis::bridges[term]
 };
 
 struct CoilFeed {
@@ -22,9 +22,20 @@ struct CoilFeed {
     int term = -1;
 };
 
+// The part of a rung that carries power from the rail (point 0) to a lead-in
+// (point `to`) through a bridge: its contacts between local points, and the
+// contact (an index into Circuit::contacts) with which, drawn in order,
+// the part stops being series and parallel parts.
+struct BridgedBlock {
+    std::vector<NetworkEdge> edges;
+    int to = 0;
+    int bridge = -1;
+};
+
 struct RungAnalysis {
-    std::vector<CoilFeed> coils;  // in the order of Rung::coils
-    std::vector<SpTerm> terms;    // one per lead-in net that a term feeds
+    std::vector<CoilFeed> coils;         // in the order of Rung::coils
+    std::vector<SpTerm> terms;           // one per lead-in net that a term feeds
+    std::vector<BridgedBlock> bridges;   // one per lead-in net fed through a bridge
 };
 
 RungAnalysis analyseRung(const Circuit& circuit, const Rung& rung);

@@ -126,6 +126,25 @@ std::optional<SpTerm> SeriesParallelSolver::termOf(int pointCount, const std::ve
     return build(last->piece, last->a != from);
 }
 
+int SeriesParallelSolver::bridgeContact(int pointCount, const std::vector<NetworkEdge>& block, int from, int to) {
+    if (block.empty()) return -1;
+    std::vector<NetworkEdge> drawn(block);
+    std::sort(drawn.begin(), drawn.end(), [](const NetworkEdge& x, const NetworkEdge& y) { return x.contact < y.contact; });
+    // A network that holds a bridge still holds it with more contacts drawn,
+    // so the contact is found by halving: the first `good` contacts form no
+    // bridge, the first `bad` do.
+    std::size_t good = 0, bad = drawn.size();
+    std::vector<NetworkEdge> prefix;
+    while (bad - good > 1) {
+        const std::size_t mid = good + (bad - good) / 2;
+        prefix.assign(drawn.begin(), drawn.begin() + static_cast<std::ptrdiff_t>(mid));
+        const std::vector<NetworkEdge> sub = edgesBetween(pointCount, prefix, from, to);
+        const bool bridged = !sub.empty() && !termOf(pointCount, sub, from, to);
+        (bridged ? bad : good) = mid;
+    }
+    return drawn[bad - 1].contact;
+}
+
 void SeriesParallelSolver::startReduction(int pointCount) {
     const std::size_t n = idx(pointCount);
     pieces_.clear();

@@ -43,6 +43,10 @@ public:
     std::optional<SpTerm> termOf(int pointCount, const std::vector<NetworkEdge>& block, int from, int to);
     // As decomposeSeriesParallel.
     std::optional<SpTerm> decompose(int pointCount, const std::vector<NetworkEdge>& edges, int from, int to);
+    // For a block that is a bridge (termOf gives nothing), in drawing order:
+    // the contact with which the block, drawn up to it, stops being series
+    // and parallel parts between `from` and `to`.
+    int bridgeContact(int pointCount, const std::vector<NetworkEdge>& block, int from, int to);
 
 private:
     struct Part {

@@ -1,5 +1,6 @@
 #include "circuit/StructuralList.h"
 
+#include <algorithm>
 #include <span>
 #include <utility>
 
@@ -121,6 +122,90 @@ private:
     bool tooDeep_ = false;
 };
 
+// Spelling out a bridge path by path: each simple path from the rail to the
+// lead-in a series of its contacts, the paths in parallel. Only where they
+// are few; the search for them is bounded too.
+constexpr std::size_t kMostPaths = 64;
+constexpr std::size_t kMostPathContacts = 1024;
+constexpr std::size_t kMostSearchSteps = 100000;
+
+class PathWriter {
+public:
+    PathWriter(const Circuit& circuit, const BridgedBlock& block) : circuit_(circuit), block_(block) {
+        for (const NetworkEdge& e : block.edges) {
+            const std::size_t most = static_cast<std::size_t>(std::max(e.a, e.b)) + 1;
+            if (at_.size() < most) at_.resize(most);
+            at_[static_cast<std::size_t>(e.a)].push_back(&e);
+            at_[static_cast<std::size_t>(e.b)].push_back(&e);
+        }
+        onPath_.assign(at_.size(), false);
+    }
+
+    // False, with nothing written, when the paths are too many to spell out.
+    bool write(std::vector<Instruction>& out) {
+        if (at_.empty() || !search(0) || paths_.empty()) return false;
+        for (std::size_t p = 0; p < paths_.size(); ++p) {
+            const std::vector<int>& path = paths_[p];
+            const Contact& first = contact(path.front());
+            if (p > 0 && path.size() == 1) {
+                out.push_back(contactLine(first, Op::OR, Op::ORI));
+                continue;
+            }
+            out.push_back(contactLine(first, Op::LD, Op::LDI));
+            for (std::size_t i = 1; i < path.size(); ++i) out.push_back(contactLine(contact(path[i]), Op::AND, Op::ANI));
+            if (p > 0) out.push_back({Op::ORB, {}});
+        }
+        return true;
+    }
+
+private:
+    const Contact& contact(int i) const { return circuit_.contacts[static_cast<std::size_t>(i)]; }
+
+    // Depth first from `point`; false when the bounds are passed.
+    bool search(int point) {
+        if (++steps_ > kMostSearchSteps) return false;
+        if (point == block_.to) {
+            if (paths_.size() == kMostPaths || (contacts_ += current_.size()) > kMostPathContacts) return false;
+            paths_.push_back(current_);
+            return true;
+        }
+        onPath_[static_cast<std::size_t>(point)] = true;
+        for (const NetworkEdge* e : at_[static_cast<std::size_t>(point)]) {
+            const int next = e->a == point ? e->b : e->a;
+            if (onPath_[static_cast<std::size_t>(next)]) continue;
+            current_.push_back(e->contact);
+            const bool within = search(next);
+            current_.pop_back();
+            if (!within) return false;
+        }
+        onPath_[static_cast<std::size_t>(point)] = false;
+        return true;
+    }
+
+    const Circuit& circuit_;
+    const BridgedBlock& block_;
+    std::vector<std::vector<const NetworkEdge*>> at_;
+    std::vector<bool> onPath_;
+    std::vector<int> current_;
+    std::vector<std::vector<int>> paths_;
+    std::size_t steps_ = 0, contacts_ = 0;
+};
+
+}  // namespace
+
+Refusal bridgeRefusal(const Circuit& circuit, const Rung& rung, const RungAnalysis& analysis) {
+    for (const CoilFeed& feed : analysis.coils) {
+        if (feed.feed != Feed::NotSeriesParallel) continue;
+        const int bridge = analysis.bridges[static_cast<std::size_t>(feed.term)].bridge;
+        if (bridge < 0) break;
+        const Contact& c = circuit.contacts[static_cast<std::size_t>(bridge)];
+        return Refusal{RefusalReason::NotSeriesParallel, c.row, c.name, c.slot};
+    }
+    return Refusal{RefusalReason::NotSeriesParallel, rung.row, {}, 0};
+}
+
+namespace {
+
 // Appends the rung's lines; tells why not when it cannot be written.
 // `branched`: coils that hang from different points are written with the
 // branch stack, else each with its own copy of the part they share.
@@ -130,16 +215,25 @@ std::optional<Refusal> emitRung(const Circuit& circuit, const Rung& rung, const 
     for (std::size_t k = 0; k < rung.coils.size(); ++k)
         if (auto fault = coilFault(circuit, rung, circuit.coils[static_cast<std::size_t>(rung.coils[k])], analysis.coils[k].feed))
             return fault;
-    for (const CoilFeed& feed : analysis.coils)
-        if (feed.feed == Feed::NotSeriesParallel) return Refusal{RefusalReason::NotSeriesParallel, rung.row, {}};
-    if (branched && BranchWriter(circuit, out).write(rung, analysis)) return std::nullopt;
+    bool bridged = false;
+    for (const CoilFeed& feed : analysis.coils) bridged |= feed.feed == Feed::NotSeriesParallel;
+    if (branched && !bridged && BranchWriter(circuit, out).write(rung, analysis)) return std::nullopt;
     // Each point written from the rail, the shared part copied; also where
-    // the points nest deeper than the branch stack goes.
+    // the points nest deeper than the branch stack goes, and for a bridge,
+    // whose paths are written one by one.
+    const std::size_t start = out.size();
     int lastLeadIn = -1;
     for (std::size_t k = 0; k < rung.coils.size(); ++k) {
         const Coil& coil = circuit.coils[static_cast<std::size_t>(rung.coils[k])];
-        if (k == 0 || coil.leadIn != lastLeadIn)
-            emitBlock(analysis.terms[static_cast<std::size_t>(analysis.coils[k].term)], circuit, out);
+        const CoilFeed& feed = analysis.coils[k];
+        if (k == 0 || coil.leadIn != lastLeadIn) {
+            if (feed.feed == Feed::Term) {
+                emitBlock(analysis.terms[static_cast<std::size_t>(feed.term)], circuit, out);
+            } else if (!PathWriter(circuit, analysis.bridges[static_cast<std::size_t>(feed.term)]).write(out)) {
+                out.resize(start);
+                return bridgeRefusal(circuit, rung, analysis);
+            }
+        }
         lastLeadIn = coil.leadIn;
         out.push_back({Op::OUT, coil.name});
     }
@@ -169,8 +263,10 @@ void emitBlock(const SpTerm& term, const Circuit& circuit, std::vector<Instructi
 
 BuiltLines buildLines(const Circuit& circuit, const std::vector<RungAnalysis>& analyses, bool branched) {
     BuiltLines built;
-    for (std::size_t r = 0; r < circuit.rungs.size() && !built.refused; ++r)
+    for (std::size_t r = 0; r < circuit.rungs.size() && !built.refused; ++r) {
         built.refused = emitRung(circuit, circuit.rungs[r], analyses[r], built.lines, branched);
+        if (built.refused) built.refusedRung = static_cast<int>(r);
+    }
     return built;
 }
 
@@ -178,7 +274,7 @@ StructuralResult refusedResult(const Refusal& refusal) {
     StructuralResult result;
     result.rung_row = refusal.row;
     result.reason = refusal.reason;
-    result.message = refusalMessage(refusal.reason, refusal.row, refusal.coil);
+    result.message = refusalMessage(refusal.reason, refusal.row, refusal.coil, refusal.col);
     return result;
 }
 

@@ -8,7 +8,8 @@
 // from the same point follow one another as OUT lines; coils hanging from
 // different points share the part before the point where they part, which
 // is written once and kept on the branch stack (MPS, MRD, MPP), or, when
-// asked, each coil gets its own copy of the shared part.
+// asked, each coil gets its own copy of the shared part. A coil fed through
+// a bridge gets the list of its paths, where they are few.
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,7 +35,12 @@ void emitBlock(const SpTerm& term, const Circuit& circuit, std::vector<Instructi
 struct BuiltLines {
     std::vector<Instruction> lines;  // the rungs above the first that cannot be written; no END
     std::optional<Refusal> refused;  // why that rung cannot be written
+    int refusedRung = -1;            // and its index into Circuit::rungs
 };
+
+// The refusal of a rung fed through a bridge: it names the contact that
+// makes the bridge of its first coil so fed.
+Refusal bridgeRefusal(const Circuit& circuit, const Rung& rung, const RungAnalysis& analysis);
 
 // `analyses` holds one analysis per rung of Circuit::rungs. `branched`:
 // coils hanging from different points share their common part through the

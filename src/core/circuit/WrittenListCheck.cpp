@@ -1,10 +1,12 @@
 #include "circuit/WrittenListCheck.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
 
+#include "circuit/BooleanRun.h"
 #include "circuit/DeviceNames.h"
 #include "circuit/ListCheck.h"
 #include "circuit/ListFaultText.h"
@@ -72,13 +74,12 @@ std::vector<std::pair<std::string, Bdd::Ref>> finalValues(const std::vector<Writ
 
 // A start of a scan under which some device ends the scan with another
 // value from the list than from the drawing; nothing when there is none.
-std::optional<ListVerdict> counterexample(const Sheet& sheet, int curRow, int curCol,
+// The devices are tested in the order `names` gives (see DeviceTable); the
+// work stops at `steps`.
+std::optional<ListVerdict> counterexample(const Circuit& circuit, const std::vector<RungAnalysis>& analyses,
+                                          const std::vector<std::string>& names, std::size_t steps,
                                           const std::vector<Instruction>& lines) {
-    const Circuit circuit = readCircuit(sheet, curRow, curCol);
-    const std::vector<RungAnalysis> analyses = analyseRungs(circuit);
-    Bdd bdd;
-    std::vector<std::string> names;
-    for (const Contact& c : circuit.contacts) names.push_back(c.name);
+    Bdd bdd(Bdd::kDefaultNodeLimit, steps);
     DeviceTable devices(bdd, names);
     const DrawingRun drawing = runDrawing(circuit, analyses, devices, Reading::Composed);
     const ListRun list = runList(lines, devices, Reading::Composed);
@@ -130,12 +131,80 @@ std::optional<ListVerdict> counterexample(const Sheet& sheet, int curRow, int cu
     return std::nullopt;
 }
 
+// The assignment shown depends on the order of the variables. In drawing
+// order it reads as the user drew; where that order makes the diagrams too
+// large (a product of sums), the order of the proof finds one all the same.
+constexpr std::size_t kDrawingOrderSteps = 100000;
+
+std::optional<ListVerdict> counterexample(const Sheet& sheet, int curRow, int curCol,
+                                          const std::vector<Instruction>& lines) {
+    const Circuit circuit = readCircuit(sheet, curRow, curCol);
+    const std::vector<RungAnalysis> analyses = analyseRungs(circuit);
+    std::vector<std::string> names;
+    for (const Contact& c : circuit.contacts) names.push_back(c.name);
+    try {
+        return counterexample(circuit, analyses, names, kDrawingOrderSteps, lines);
+    } catch (const BddOverflow&) {
+        return counterexample(circuit, analyses, proofOrder(circuit, analyses), Bdd::kDefaultStepLimit / 2, lines);
+    }
+}
+
+// Where the proof outgrows its limits: a start of a scan, tried among a
+// fixed number of them from nearly every device off to nearly every one
+// on, under which the list and the drawing end apart. One found is exact;
+// none found leaves the question open.
+constexpr int kWitnessTries = 140;
+
+std::optional<ListVerdict> witness(const Circuit& circuit, const std::vector<Instruction>& lines) {
+    std::set<std::string> read;
+    readByList(lines, read);
+    readByDrawing(circuit, read);
+    std::vector<std::string> coils;
+    std::set<std::string> listed;
+    for (const Rung& rung : circuit.rungs)
+        for (int k : rung.coils)
+            if (listed.insert(circuit.coils[static_cast<std::size_t>(k)].name).second)
+                coils.push_back(circuit.coils[static_cast<std::size_t>(k)].name);
+    for (const Instruction& in : lines)
+        if (in.op == Op::OUT && listed.insert(in.device).second) coils.push_back(in.device);
+    constexpr int kPercentOn[] = {1, 5, 20, 50, 80, 95, 99};
+    uint64_t state = 0x9E3779B97F4A7C15ull;
+    for (int t = 0; t < kWitnessTries; ++t) {
+        DeviceStates start;
+        for (const std::string& name : read) {
+            state = state * 6364136223846793005ull + 1442695040888963407ull;
+            start[name] = static_cast<int>((state >> 33) % 100) < kPercentOn[t % 7];
+        }
+        DeviceStates drawing = start, list = start;
+        runDrawingOnStates(circuit, drawing);
+        runListOnStates(lines, list);
+        for (const std::string& coil : coils) {
+            const bool a = drawing.count(coil) && drawing[coil];
+            const bool b = list.count(coil) && list[coil];
+            if (a == b) continue;
+            ListVerdict v;
+            v.kind = ListVerdict::Kind::Differs;
+            for (const std::string& name : read) v.assignment.emplace_back(name, start[name]);
+            v.coil = coil;
+            v.drawingValue = a;
+            v.listValue = b;
+            return v;
+        }
+    }
+    return std::nullopt;
+}
+
+ListVerdict tooComplexVerdict(const Circuit& circuit, const std::vector<Instruction>& lines) {
+    if (auto v = witness(circuit, lines)) return *v;
+    return refusedVerdict(refusalMessage(RefusalReason::TooComplex, 0, {}));
+}
+
 // The verdict on a list whose names are the drawing's.
 ListVerdict judge(ListCheck& check, const Sheet& sheet, int curRow, int curCol, const ParsedList& parsed) {
     const CheckResult result = check.check(programText(parsed.lines));
     switch (result.verdict) {
     case CheckVerdict::Matches: return {};
-    case CheckVerdict::TooComplex: return refusedVerdict(refusalMessage(RefusalReason::TooComplex, 0, {}));
+    case CheckVerdict::TooComplex: return tooComplexVerdict(check.circuit(), parsed.lines);
     case CheckVerdict::Malformed:
         return lineVerdict(textLineOf(parsed, result.line),
                            listFaultText(result.fault, parsed.lines[std::clamp<std::size_t>(result.line, 1, parsed.lines.size()) - 1].op));
@@ -149,7 +218,7 @@ ListVerdict judge(ListCheck& check, const Sheet& sheet, int curRow, int curCol, 
     try {
         if (auto v = counterexample(sheet, curRow, curCol, parsed.lines)) return *v;
     } catch (const BddOverflow&) {
-        return refusedVerdict(refusalMessage(RefusalReason::TooComplex, 0, {}));
+        return tooComplexVerdict(check.circuit(), parsed.lines);
     }
     // The writes differ only in their order or in values written over
     // before the scan ends: every scan ends in the same state.
