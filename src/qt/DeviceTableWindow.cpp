@@ -32,7 +32,8 @@ QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
 
-DeviceTableWindow::DeviceTableWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
+DeviceTableWindow::DeviceTableWindow(MainController& controller, QWidget* parent)
+    : QWidget(parent, Qt::Tool), controller_(controller) {
     setObjectName(QStringLiteral("DeviceTable"));
     setWindowTitle(text(std::string(kDeviceTableTitlePrefix) + kProgramTitle));
     auto* layout = new QVBoxLayout(this);
@@ -87,22 +88,22 @@ DeviceTableWindow::DeviceTableWindow(QWidget* parent) : QWidget(parent, Qt::Tool
     layout->addStretch(1);
 
     connect(runPause_, &QPushButton::toggled, this, [this](bool on) {
-        if (playChanged) playChanged(on);
+        controller_.setPlaying(on);
     });
     connect(period_, &QSpinBox::valueChanged, this, [this](int ms) {
-        if (periodChanged) periodChanged(ms);
+        controller_.setPeriod(ms);
     });
     connect(oneScan_, &QPushButton::clicked, this, [this] {
-        if (scanOnce) scanOnce();
+        controller_.scanOnce();
     });
     connect(oneStep_, &QPushButton::clicked, this, [this] {
-        if (stepOnce) stepOnce();
+        controller_.stepOnce();
     });
     connect(reset_, &QPushButton::clicked, this, [this] {
-        if (reset) reset();
+        controller_.resetSimulation();
     });
     connect(stop_, &QPushButton::clicked, this, [this] {
-        if (stop) stop();
+        controller_.stopSimulation();
     });
 }
 
@@ -120,7 +121,7 @@ void DeviceTableWindow::showTable(const DeviceTableModel& model, bool opened) {
                 button->setObjectName(QStringLiteral("Input_") + name);
                 button->setCheckable(true);
                 connect(button, &QPushButton::clicked, this, [this, d] {
-                    if (toggleInput) toggleInput(static_cast<int>(d));
+                    controller_.toggleInput(static_cast<int>(d));
                 });
                 inputs_->addWidget(button);
                 switches_[d] = button;
@@ -165,7 +166,7 @@ void DeviceTableWindow::showTable(const DeviceTableModel& model, bool opened) {
 
 void DeviceTableWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
-    if (stop) stop();
+    controller_.stopSimulation();
 }
 
 QPushButton* DeviceTableWindow::inputSwitch(int device) const {

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "app/DeviceTableModel.h"
+#include "app/MainController.h"
 
 class QLabel;
 class QPushButton;
@@ -22,13 +23,8 @@ class PictureView;
 class DeviceTableWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit DeviceTableWindow(QWidget* parent = nullptr);
-
-    // What the controls ask for; the main window answers them.
-    std::function<void(int device)> toggleInput;
-    std::function<void(bool play)> playChanged;
-    std::function<void(int ms)> periodChanged;
-    std::function<void()> scanOnce, stepOnce, reset, stop;
+    // The controls act on the main controller's simulation.
+    DeviceTableWindow(MainController& controller, QWidget* parent = nullptr);
 
     // The table as the model has it: `opened` for a new simulation (one row
     // per device), else only what changed is set again.
@@ -52,6 +48,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    MainController& controller_;
     QVBoxLayout* inputs_ = nullptr;
     QVBoxLayout* outputs_ = nullptr;
     std::vector<QPushButton*> switches_;  // by device, null for computed ones

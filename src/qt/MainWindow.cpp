@@ -37,6 +37,7 @@ QString qtext(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent), ui_(this), controller_(*this) {
     setObjectName(QStringLiteral("MainForm"));
+    answerBoxesWith(ui_);
     setWindowTitle(QString::fromUtf8(kProgramTitle));
     setWindowIcon(appIcon());
     leaveProgram = [] { QCoreApplication::quit(); };
@@ -151,17 +152,6 @@ void MainWindow::setTabOrderOfControls() {
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
-void MainWindow::createDeviceTable() {
-    deviceTable_ = new DeviceTableWindow(this);
-    deviceTable_->toggleInput = [this](int device) { controller_.toggleInput(device); };
-    deviceTable_->playChanged = [this](bool play) { controller_.setPlaying(play); };
-    deviceTable_->periodChanged = [this](int ms) { controller_.setPeriod(ms); };
-    deviceTable_->scanOnce = [this] { controller_.scanOnce(); };
-    deviceTable_->stepOnce = [this] { controller_.stepOnce(); };
-    deviceTable_->reset = [this] { controller_.resetSimulation(); };
-    deviceTable_->stop = [this] { controller_.stopSimulation(); };
-}
-
 // Beside the main window on its right, inside the screen.
 void MainWindow::placeDeviceTable() {
     deviceTable_->adjustSize();
@@ -229,7 +219,7 @@ void MainWindow::setRecentDrawings(const std::vector<std::string>& captions) {
 }
 
 void MainWindow::showDeviceTable(const DeviceTableModel& table, bool opened) {
-    if (!deviceTable_) createDeviceTable();
+    if (!deviceTable_) deviceTable_ = new DeviceTableWindow(controller_, this);
     deviceTable_->showTable(table, opened);
     if (!opened) return;
     placeDeviceTable();

@@ -90,20 +90,12 @@ private:
     void stopTimer() override;
     void showAbout() override;
     void endProgram() override;
-    std::string inputBox(const std::string& prompt, const std::string& title) override;
-    std::string inputBoxWithText(const std::string& prompt, const std::string& title, const std::string& text) override;
-    void messageBox(const std::string& text, const std::string& caption) override;
-    bool askYesNo(const std::string& text, const std::string& caption) override;
-    SaveAnswer askSaveChanges(const std::string& text, const std::string& caption) override;
-    std::string askOpenPath(const std::string& title, const std::string& folder) override;
-    std::string askSavePath(const std::string& title, const std::string& suggested) override;
     std::string askPicturePath(const std::string& title, const std::string& suggested) override;
     std::string writePicture(const Picture& picture, const std::string& path, PictureFormat format) override;
     void printPicture(const Picture& picture) override;
 
     void createMenus();
     void createControls();
-    void createDeviceTable();
     void placeClientArea();
     void placeDeviceTable();
     void setTabOrderOfControls();

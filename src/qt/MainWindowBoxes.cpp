@@ -13,28 +13,6 @@ namespace {
 QString qtext(const std::string& utf8) { return QString::fromStdString(utf8); }
 }  // namespace
 
-std::string MainWindow::inputBox(const std::string& prompt, const std::string& title) { return ui_.inputBox(prompt, title); }
-
-std::string MainWindow::inputBoxWithText(const std::string& prompt, const std::string& title, const std::string& text) {
-    return ui_.inputBoxWithText(prompt, title, text);
-}
-
-void MainWindow::messageBox(const std::string& text, const std::string& caption) { ui_.messageBox(text, caption); }
-
-bool MainWindow::askYesNo(const std::string& text, const std::string& caption) { return ui_.askYesNo(text, caption); }
-
-UserInterface::SaveAnswer MainWindow::askSaveChanges(const std::string& text, const std::string& caption) {
-    return ui_.askSaveChanges(text, caption);
-}
-
-std::string MainWindow::askOpenPath(const std::string& title, const std::string& folder) {
-    return ui_.askOpenPath(title, folder);
-}
-
-std::string MainWindow::askSavePath(const std::string& title, const std::string& suggested) {
-    return ui_.askSavePath(title, suggested);
-}
-
 std::string MainWindow::askPicturePath(const std::string& title, const std::string& suggested) {
     return askPictureToSave(this, qtext(title), qtext(suggested)).toStdString();
 }

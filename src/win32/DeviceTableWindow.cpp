@@ -19,7 +19,7 @@ constexpr int kMargin = 10, kWidth = 260, kRowHeight = 26, kGap = 6;
 COLORREF colourOf(Rgb c) { return RGB(c.red, c.green, c.blue); }
 }  // namespace
 
-DeviceTableWindow::DeviceTableWindow(HWND owner) {
+DeviceTableWindow::DeviceTableWindow(HWND owner, MainController& controller) : controller_(controller) {
     create(kClassName, COLOR_BTNFACE, kExStyle, L"", kStyle, owner);
     dpi_ = dpiOf(hwnd());
 }
@@ -162,12 +162,12 @@ LRESULT DeviceTableWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         const int id = LOWORD(wParam);
         const int code = HIWORD(wParam);
         if (id >= kFirstDeviceId && code == BN_CLICKED && inputSwitch(id - kFirstDeviceId)) {
-            if (toggleInput) toggleInput(id - kFirstDeviceId);
+            controller_.toggleInput(id - kFirstDeviceId);
             return 0;
         }
         switch (id) {
         case kRunPauseId:
-            if (code == BN_CLICKED && playChanged) playChanged(!playing_);
+            if (code == BN_CLICKED) controller_.setPlaying(!playing_);
             return 0;
         case kPeriodId:
             if (code == EN_KILLFOCUS || code == EN_CHANGE) {
@@ -175,22 +175,22 @@ LRESULT DeviceTableWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 const int ms = static_cast<int>(::GetDlgItemInt(hwnd(), kPeriodId, &ok, FALSE));
                 // Only a period in range is taken; leaving the box shows the one in force.
                 if (ok && ms >= kMinPeriodMs && ms <= kMaxPeriodMs) {
-                    if (periodChanged) periodChanged(ms);
+                    controller_.setPeriod(ms);
                 }
             }
             return 0;
         case kOneScanId:
-            if (code == BN_CLICKED && scanOnce) scanOnce();
+            if (code == BN_CLICKED) controller_.scanOnce();
             return 0;
         case kOneStepId:
-            if (code == BN_CLICKED && stepOnce) stepOnce();
+            if (code == BN_CLICKED) controller_.stepOnce();
             return 0;
         case kResetId:
-            if (code == BN_CLICKED && reset) reset();
+            if (code == BN_CLICKED) controller_.resetSimulation();
             return 0;
         case kStopId:
         case IDCANCEL:
-            if (code == BN_CLICKED && stop) stop();
+            if (code == BN_CLICKED) controller_.stopSimulation();
             return 0;
         default: break;
         }
@@ -212,7 +212,7 @@ LRESULT DeviceTableWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
     case WM_CLOSE:
         // Closing the table from its frame ends the simulation, as its stop button does.
-        if (stop) stop();
+        controller_.stopSimulation();
         return 0;
     default:
         break;

@@ -9,6 +9,7 @@
 
 #include "FontSet.h"
 #include "PictureWindow.h"
+#include "app/MainController.h"
 #include "Window.h"
 #include "app/DeviceTableModel.h"
 
@@ -22,13 +23,8 @@ public:
                          kOneStepId = 105, kResetId = 106, kStopId = 107, kBranchStackId = 108,
                          kTraceId = 109, kFirstDeviceId = 1000;
 
-    explicit DeviceTableWindow(HWND owner);
-
-    // What the controls ask for; the main window answers them.
-    std::function<void(int device)> toggleInput;
-    std::function<void(bool play)> playChanged;
-    std::function<void(int ms)> periodChanged;
-    std::function<void()> scanOnce, stepOnce, reset, stop;
+    // The controls act on the main controller's simulation.
+    DeviceTableWindow(HWND owner, MainController& controller);
 
     // A new simulation: one row per device.
     void showDevices(const DeviceTableModel& table);
@@ -50,6 +46,7 @@ public:
     PictureWindow* trace() const { return trace_.get(); }
 
 private:
+    MainController& controller_;
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
     HWND add(const wchar_t* className, const std::string& text, DWORD style, int id, RECT place);
     int px(int dip) const;

@@ -44,6 +44,7 @@ MainWindow::MainWindow() {
     setProgramIcons(hwnd());
     accelerators_ = createAccelerators();
     ui_.owner = hwnd();
+    answerBoxesWith(ui_);
     createControls();
     sheet().cellPressed = [this](int line, int column) { controller_.sheetPressed(line, column); };
     sheet().cellDoubleClicked = [this](int line, int column) { controller_.sheetDoubleClicked(line, column); };
@@ -166,14 +167,7 @@ void MainWindow::setMenuEnabled(MenuCommand command, bool enabled) {
 
 void MainWindow::showDeviceTable(const DeviceTableModel& table, bool opened) {
     if (!deviceTable_) {
-        deviceTable_ = std::make_unique<DeviceTableWindow>(hwnd());
-        deviceTable_->toggleInput = [this](int device) { controller_.toggleInput(device); };
-        deviceTable_->playChanged = [this](bool play) { controller_.setPlaying(play); };
-        deviceTable_->periodChanged = [this](int ms) { controller_.setPeriod(ms); };
-        deviceTable_->scanOnce = [this] { controller_.scanOnce(); };
-        deviceTable_->stepOnce = [this] { controller_.stepOnce(); };
-        deviceTable_->reset = [this] { controller_.resetSimulation(); };
-        deviceTable_->stop = [this] { controller_.stopSimulation(); };
+        deviceTable_ = std::make_unique<DeviceTableWindow>(hwnd(), controller_);
     }
     if (!opened) {
         deviceTable_->refresh(table);

@@ -15,10 +15,33 @@
 
 namespace lp {
 
-// The boxes of UserInterface (the name prompt, messages, the save question,
-// the file dialogs) are the view's modal boxes.
+// The boxes of UserInterface (the name prompt, messages, the questions, the
+// file dialogs) are the view's modal boxes: a view answers them itself, or
+// passes the dialogs it has with answerBoxesWith.
 class MainView : public UserInterface {
 public:
+    std::string inputBox(const std::string& prompt, const std::string& title) override {
+        return boxes_ ? boxes_->inputBox(prompt, title) : std::string();
+    }
+    std::string inputBoxWithText(const std::string& prompt, const std::string& title, const std::string& text) override {
+        return boxes_ ? boxes_->inputBoxWithText(prompt, title, text) : inputBox(prompt, title);
+    }
+    void messageBox(const std::string& text, const std::string& caption) override {
+        if (boxes_) boxes_->messageBox(text, caption);
+    }
+    bool askYesNo(const std::string& text, const std::string& caption) override {
+        return boxes_ && boxes_->askYesNo(text, caption);
+    }
+    SaveAnswer askSaveChanges(const std::string& text, const std::string& caption) override {
+        return boxes_ ? boxes_->askSaveChanges(text, caption) : SaveAnswer::DontSave;
+    }
+    std::string askOpenPath(const std::string& title, const std::string& folder) override {
+        return boxes_ ? boxes_->askOpenPath(title, folder) : std::string();
+    }
+    std::string askSavePath(const std::string& title, const std::string& suggested) override {
+        return boxes_ ? boxes_->askSavePath(title, suggested) : std::string();
+    }
+
     // Picture1: the lines Fresh printed (UTF-8), and the cell being drawn,
     // which the view keeps in sight: graphics row `cursorRow` (1-based) at
     // display column `cursorColumn`.
@@ -75,6 +98,12 @@ public:
     // A simulation that cannot start on Text1 says why; a window shows it
     // as a message.
     virtual void simulationRefused(const std::string& why) { messageBox(why, kProgramTitle); }
+
+protected:
+    void answerBoxesWith(UserInterface& boxes) { boxes_ = &boxes; }
+
+private:
+    UserInterface* boxes_ = nullptr;
 };
 
 }  // namespace lp

@@ -4,8 +4,6 @@
 
 namespace lp {
 
-namespace {
-
 bool sameEditState(const EditState& a, const EditState& b) {
     return a.CurRow == b.CurRow && a.CurCol == b.CurCol && a.DeviceName == b.DeviceName &&
            a.LastWidth == b.LastWidth && a.PrevWidth == b.PrevWidth && a.LastKind == b.LastKind &&
@@ -15,8 +13,6 @@ bool sameEditState(const EditState& a, const EditState& b) {
 bool sameScanState(const ScanState& a, const ScanState& b) {
     return a.SaveRow == b.SaveRow && a.ScanCol == b.ScanCol && a.HoldPos == b.HoldPos;
 }
-
-}  // namespace
 
 DrawingState captureDrawing(const Ladder& ladder) {
     return DrawingState{ladder.sheet, ladder.state, ladder.scan, ladder.palette, ladder.StatementList, ladder.Text1};

@@ -24,6 +24,9 @@ struct DrawingState {
 };
 
 DrawingState captureDrawing(const Ladder& ladder);
+// The editing and scan state alike, the scratch loop counters left aside.
+bool sameEditState(const EditState& a, const EditState& b);
+bool sameScanState(const ScanState& a, const ScanState& b);
 // Replaces the ladder's drawing with `drawing` and prints the sheet with
 // Fresh. The loop counters are left as they are.
 void applyDrawing(Ladder& ladder, const DrawingState& drawing);

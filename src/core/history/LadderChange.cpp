@@ -8,16 +8,6 @@ namespace lp {
 
 namespace {
 
-bool sameState(const EditState& a, const EditState& b) {
-    return a.CurRow == b.CurRow && a.CurCol == b.CurCol && a.DeviceName == b.DeviceName &&
-           a.LastWidth == b.LastWidth && a.PrevWidth == b.PrevWidth && a.LastKind == b.LastKind &&
-           a.PrevKind == b.PrevKind && a.CoilFromCol == b.CoilFromCol;
-}
-
-bool sameScan(const ScanState& a, const ScanState& b) {
-    return a.SaveRow == b.SaveRow && a.ScanCol == b.ScanCol && a.HoldPos == b.HoldPos;
-}
-
 int16_t markOf(const Sheet& sheet, int row, int col, uint8_t mark) {
     switch (mark) {
     case 0: return sheet.emitted(row, col);
@@ -29,16 +19,17 @@ int16_t markOf(const Sheet& sheet, int row, int col, uint8_t mark) {
 }  // namespace
 
 LadderBefore LadderBefore::of(const Ladder& ladder) {
-    return {ladder.sheet, ladder.state, ladder.scan, ladder.palette, ladder.StatementList, ladder.Text1, ladder.picture};
+    return {captureDrawing(ladder), ladder.picture};
 }
 
-std::optional<LadderChange> LadderChange::between(const LadderBefore& before, const Ladder& after) {
+std::optional<LadderChange> LadderChange::between(const LadderBefore& was, const Ladder& after) {
+    const DrawingState& before = was.drawing;
     LadderChange change;
     for (int row = kFirstRow; row <= kLastRow; ++row) {
         for (int col = kFirstCol; col <= kLastCol; ++col) {
-            const std::string& was = before.sheet.cell(row, col);
-            const std::string& now = after.sheet.cell(row, col);
-            if (was != now) change.cells_.push_back({row, col, was, now});
+            const std::string& cellBefore = before.sheet.cell(row, col);
+            const std::string& cellAfter = after.sheet.cell(row, col);
+            if (cellBefore != cellAfter) change.cells_.push_back({row, col, cellBefore, cellAfter});
             for (uint8_t mark = 0; mark < 2; ++mark) {
                 const int16_t a = markOf(before.sheet, row, col, mark), b = markOf(after.sheet, row, col, mark);
                 if (a != b) change.marks_.push_back({row, col, static_cast<Mark>(mark), a, b});
@@ -53,19 +44,19 @@ std::optional<LadderChange> LadderChange::between(const LadderBefore& before, co
     if (before.StatementList != after.StatementList) change.statementList_ = {{before.StatementList, after.StatementList}};
     if (before.Text1 != after.Text1) change.text1_ = {{before.Text1, after.Text1}};
 
-    const std::vector<std::string>& was = before.picture;
+    const std::vector<std::string>& old = was.picture;
     const std::vector<std::string>& now = after.picture;
     std::size_t head = 0;
-    while (head < was.size() && head < now.size() && was[head] == now[head]) ++head;
+    while (head < old.size() && head < now.size() && old[head] == now[head]) ++head;
     std::size_t tail = 0;
-    while (tail < was.size() - head && tail < now.size() - head && was[was.size() - 1 - tail] == now[now.size() - 1 - tail])
+    while (tail < old.size() - head && tail < now.size() - head && old[old.size() - 1 - tail] == now[now.size() - 1 - tail])
         ++tail;
     change.picture_.at = head;
-    change.picture_.before.assign(was.begin() + static_cast<std::ptrdiff_t>(head), was.end() - static_cast<std::ptrdiff_t>(tail));
+    change.picture_.before.assign(old.begin() + static_cast<std::ptrdiff_t>(head), old.end() - static_cast<std::ptrdiff_t>(tail));
     change.picture_.after.assign(now.begin() + static_cast<std::ptrdiff_t>(head), now.end() - static_cast<std::ptrdiff_t>(tail));
 
-    const bool same = change.cells_.empty() && change.marks_.empty() && sameState(before.state, after.state) &&
-                      sameScan(before.scan, after.scan) && before.palette == after.palette && !change.statementList_ &&
+    const bool same = change.cells_.empty() && change.marks_.empty() && sameEditState(before.state, after.state) &&
+                      sameScanState(before.scan, after.scan) && before.palette == after.palette && !change.statementList_ &&
                       !change.text1_ && change.picture_.before.empty() && change.picture_.after.empty();
     if (same) return std::nullopt;
     return change;

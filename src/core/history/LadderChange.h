@@ -9,9 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/EditState.h"
-#include "sheet/Palette.h"
-#include "sheet/Sheet.h"
+#include "document/DrawingState.h"
 
 namespace lp {
 
@@ -19,12 +17,7 @@ class Ladder;
 
 // Everything of the ladder an act can change, as it stood before the act.
 struct LadderBefore {
-    Sheet sheet;
-    EditState state;
-    ScanState scan;
-    Palette palette;
-    std::string StatementList;
-    std::string Text1;
+    DrawingState drawing;
     std::vector<std::string> picture;
 
     static LadderBefore of(const Ladder& ladder);
