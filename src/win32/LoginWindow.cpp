@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "CaptionFit.h"
 #include "ModalLoop.h"
 #include "WideText.h"
 #include "app/LoginForm.h"
@@ -29,7 +30,7 @@ void LoginWindow::cmdOK_Click() {
         ::ShowWindow(hwnd(), SW_HIDE);
         return;
     }
-    ::MessageBoxW(hwnd(), wide(kLoginFailedText).c_str(), wide(kLoginCaption).c_str(), MB_OK);
+    messageBoxShowingCaption(hwnd(), wide(kLoginFailedText), wide(kLoginCaption), MB_OK);
     ::SetFocus(txtPassword());
     ::SendMessageW(txtPassword(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
 }

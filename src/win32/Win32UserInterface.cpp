@@ -1,5 +1,6 @@
 #include "Win32UserInterface.h"
 
+#include "CaptionFit.h"
 #include "FileDialogs.h"
 #include "PromptWindow.h"
 #include "SaveQuestionWindow.h"
@@ -17,11 +18,11 @@ std::string Win32UserInterface::inputBoxWithText(const std::string& prompt, cons
 }
 
 bool Win32UserInterface::askYesNo(const std::string& text, const std::string& caption) {
-    return ::MessageBoxW(owner, wide(text).c_str(), wide(caption).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return messageBoxShowingCaption(owner, wide(text), wide(caption), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 void Win32UserInterface::messageBox(const std::string& text, const std::string& caption) {
-    ::MessageBoxW(owner, wide(text).c_str(), wide(caption).c_str(), MB_OK);
+    messageBoxShowingCaption(owner, wide(text), wide(caption), MB_OK);
 }
 
 UserInterface::SaveAnswer Win32UserInterface::askSaveChanges(const std::string& text, const std::string& caption) {
