@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MainView.h"
+#include "app/QuietView.h"
 
 namespace lp::test {
 
@@ -14,7 +14,7 @@ struct NoReplyLeft : std::runtime_error {
     NoReplyLeft() : std::runtime_error("the prompt found no reply") {}
 };
 
-class NullView : public MainView {
+class NullView : public QuietView {
 public:
     std::deque<std::string> replies;
     std::vector<std::string> messages;
@@ -26,19 +26,7 @@ public:
         return reply;
     }
     void messageBox(const std::string& text, const std::string&) override { messages.push_back(text); }
-    void showSheet(const std::vector<std::string>&, int, int) override {}
-    void showMarks(const std::vector<MarkShape>&, const std::vector<int>&) override {}
-    void setButton(int, bool, bool) override {}
-    void setText1(const std::string&) override {}
-    void selectText1Line(std::size_t) override {}
-    void setCaption(const std::string&) override {}
-    void setMenuEnabled(MenuCommand, bool) override {}
     void showDeviceTable(const DeviceTableModel& model, bool) override { table = model; }
-    void hideDeviceTable() override {}
-    void startTimer(int) override {}
-    void stopTimer() override {}
-    void showAbout() override {}
-    void endProgram() override {}
 
     DeviceTableModel table;
 };

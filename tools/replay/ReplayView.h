@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/MainView.h"
+#include "app/QuietView.h"
 
 namespace lp {
 
@@ -15,7 +15,7 @@ struct NoReplyLeft {};
 // Thrown when the question before leaving finds no answer queued.
 struct NoAnswerLeft {};
 
-class ReplayView : public MainView {
+class ReplayView : public QuietView {
 public:
     explicit ReplayView(std::ostream& out) : out_(out) {}
 
@@ -35,18 +35,6 @@ public:
     void simulationRefused(const std::string& why) override;
     void showAbout() override;
 
-    void showSheet(const std::vector<std::string>&, int, int) override {}
-    void showMarks(const std::vector<MarkShape>&, const std::vector<int>&) override {}
-    void setButton(int, bool, bool) override {}
-    void setText1(const std::string&) override {}
-    void selectText1Line(std::size_t) override {}
-    void setCaption(const std::string&) override {}
-    void setMenuEnabled(MenuCommand, bool) override {}
-    void showDeviceTable(const DeviceTableModel&, bool) override {}
-    void hideDeviceTable() override {}
-    void startTimer(int) override {}
-    void stopTimer() override {}
-    void endProgram() override {}
 
 private:
     std::ostream& out_;
