@@ -23,6 +23,17 @@ HMENU createMenuBar() {
     return bar;
 }
 
+namespace {
+
+// The key a shortcut's character is typed with on the main keyboard.
+WORD virtualKeyOf(char letter) {
+    if (letter == '=') return VK_OEM_PLUS;
+    if (letter == '-') return VK_OEM_MINUS;
+    return static_cast<WORD>(letter);
+}
+
+}  // namespace
+
 HACCEL createAccelerators() {
     std::vector<ACCEL> keys;
     for (const MenuSpec& menuSpec : menuBar()) {
@@ -31,7 +42,7 @@ HACCEL createAccelerators() {
                 if (!s.letter && !s.function) continue;
                 ACCEL key{};
                 key.fVirt = static_cast<BYTE>(FVIRTKEY | (s.ctrl ? FCONTROL : 0) | (s.shift ? FSHIFT : 0));
-                key.key = static_cast<WORD>(s.letter ? s.letter : VK_F1 + s.function - 1);
+                key.key = static_cast<WORD>(s.letter ? virtualKeyOf(s.letter) : VK_F1 + s.function - 1);
                 key.cmd = static_cast<WORD>(menuId(item.command));
                 keys.push_back(key);
             }

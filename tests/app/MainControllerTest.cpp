@@ -27,6 +27,9 @@ public:
     DeviceTableModel table;
     std::vector<MarkShape> marks;
     std::vector<std::string> recent;
+    int zoom = 0;
+    std::string tracePath;
+    std::vector<std::string> written;  // "path width" of each picture the view was asked to write
 
     std::string inputBox(const std::string& prompt, const std::string&) override {
         note("prompt " + prompt);
@@ -72,6 +75,15 @@ public:
     void setRecentDrawings(const std::vector<std::string>& captions) override { recent = captions; }
     void startTimer(int ms) override { note("timer " + std::to_string(ms)); }
     void stopTimer() override { note("timer stopped"); }
+    void setSheetZoom(int percent) override { zoom = percent; }
+    std::string askTracePath(const std::string& title, const std::string&) override {
+        note("trace dialog " + title);
+        return tracePath;
+    }
+    std::string writePicture(const Picture& picture, const std::string& path, PictureFormat) override {
+        written.push_back(path + " " + std::to_string(static_cast<int>(picture.width)));
+        return {};
+    }
     void showAbout() override { note("about"); }
     void endProgram() override { note("end"); }
 
@@ -269,6 +281,61 @@ TEST_F(MainControllerTest, RecentDrawingsAreKeptNewestFirstAndAMissingOneIsDropp
     EXPECT_TRUE(next.openRecent(0));
     EXPECT_EQ(next.ladder().picture, controller.ladder().picture);
     std::filesystem::remove_all(folder);
+}
+
+TEST_F(MainControllerTest, ZoomStepsStayInRangeAreKeptAcrossRunsAndGreyTheMenuAtTheEnds) {
+    const std::filesystem::path file = std::filesystem::temp_directory_path() /
+        ("ladderpad-view-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    controller.useViewSettings(file.string());
+    EXPECT_EQ(view.zoom, 100);
+    const std::string zoomIn = "menu " + std::to_string(static_cast<int>(MenuCommand::ZoomIn));
+    for (int i = 0; i < 20; ++i) controller.menuCommand(MenuCommand::ZoomIn);
+    EXPECT_EQ(view.zoom, 400);
+    EXPECT_TRUE(view.was(zoomIn + " off"));
+    controller.zoomByWheel(-3);  // 400 → 300 → 250 → 200
+    EXPECT_EQ(view.zoom, 200);
+    EXPECT_TRUE(view.was(zoomIn + " on"));
+    controller.deviceTableMoved({-40, 300});
+
+    // The next run starts where this one left off; 实际大小 goes back to 100 %.
+    FakeView other;
+    MainController next(other);
+    next.showAll();
+    next.load();
+    next.useViewSettings(file.string());
+    EXPECT_EQ(other.zoom, 200);
+    EXPECT_EQ(next.movedDeviceTable(), (ScreenPoint{-40, 300}));
+    next.menuCommand(MenuCommand::ActualSize);
+    EXPECT_EQ(other.zoom, 100);
+    for (int i = 0; i < 20; ++i) next.zoomByWheel(-1);
+    EXPECT_EQ(next.zoom(), 50);
+    std::filesystem::remove(file);
+}
+
+TEST_F(MainControllerTest, TimingDiagramIsSavedAsTheUserChoosesAndMarksTheHoveredScan) {
+    drawAndConvert();
+    controller.menuCommand(MenuCommand::StartSimulation);
+    controller.scan(5);
+    // Stepping by hand: the last scan is marked with its number.
+    auto hasText = [&](const std::string& text) {
+        return std::any_of(view.table.trace.texts.begin(), view.table.trace.texts.end(),
+                           [&](const PictureText& t) { return t.text == text; });
+    };
+    EXPECT_TRUE(hasText("扫描 5"));
+    // The right margin (8), then two and a half scans of 2 pixels: the third from the right.
+    controller.traceHovered(view.table.trace.width - 8 - 5);
+    EXPECT_TRUE(hasText("扫描 3"));
+    EXPECT_FALSE(hasText("扫描 5"));
+    controller.traceHovered(std::nullopt);
+    EXPECT_TRUE(hasText("扫描 5"));
+
+    // Cancelled, nothing is written; a PNG is drawn by the view.
+    EXPECT_FALSE(controller.exportTrace());
+    EXPECT_TRUE(view.was("trace dialog 保存时序图"));
+    view.tracePath = "/tmp/trace.png";
+    EXPECT_TRUE(controller.exportTrace());
+    ASSERT_EQ(view.written.size(), 1u);
+    EXPECT_EQ(view.written[0], "/tmp/trace.png " + std::to_string(static_cast<int>(view.table.trace.width)));
 }
 
 }  // namespace

@@ -203,6 +203,20 @@ int runReplay(std::istream& script, std::ostream& out, std::ostream& err, const 
                 if (!hasArg || arg.empty()) throw LineError{"picture needs the path of an .svg file"};
                 if (!options.drawingFiles) throw LineError{"files are off in this run"};
                 controller.savePictureSvg(arg);
+            } else if (verb == "zoom") {
+                if (arg == "in")
+                    controller.menuCommand(MenuCommand::ZoomIn);
+                else if (arg == "out")
+                    controller.menuCommand(MenuCommand::ZoomOut);
+                else if (arg == "actual")
+                    controller.menuCommand(MenuCommand::ActualSize);
+                else if (arg.rfind("wheel ", 0) == 0 && arg.size() > 6 && arg.size() < 10 &&
+                         arg.find_first_not_of("-0123456789", 6) == std::string::npos &&
+                         arg.find('-', 7) == std::string::npos && arg != "wheel -")
+                    controller.zoomByWheel(std::stoi(arg.substr(6)));
+                else
+                    throw LineError{"zoom needs in, out, actual or wheel N"};
+                out << "zoom: " << controller.zoom() << "%\n";
             } else if (verb == "tip") {
                 const auto n = parseButton(arg);
                 if (!hasArg || !n) throw LineError{"tip needs a button number from 1 to 22"};

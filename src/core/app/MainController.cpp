@@ -10,6 +10,8 @@
 #include "app/MainView.h"
 #include "app/PictureExport.h"
 #include "app/RunMenu.h"
+#include "app/SheetZoom.h"
+#include "app/ViewSettings.h"
 #include "document/Document.h"
 #include "document/DocumentCommands.h"
 #include "document/RecentDrawings.h"
@@ -117,6 +119,9 @@ struct MainController::State {
     RecentDrawings recent;
     SimulationTrace trace;
     std::vector<std::string> recentCaptions;
+    std::string settingsFile;  // "" keeps the settings for this run only
+    ViewSettings settings;
+    std::optional<std::size_t> hoveredScan;  // the scan under the pointer in the timing diagram
     bool loaded = false;   // Form_Load and Form_Activate have run
     bool running = false;  // a command is running (its modal box may be open)
 
@@ -131,6 +136,7 @@ struct MainController::State {
     bool tableShown = false;
     std::optional<DeviceTableModel> table;
     bool timerOn = false;
+    int zoom = 0;
 
     void showPalette() {
         for (int n = 1; n < static_cast<int>(buttons.size()); ++n) {
@@ -162,6 +168,9 @@ struct MainController::State {
         case MenuCommand::Redo: return history.canRedo();
         // While the export row shows, the list shown is the drawing's.
         case MenuCommand::RenameDevice: return !ladder.palette.visible(19);
+        case MenuCommand::ZoomIn: return settings.zoom < kLargestZoom;
+        case MenuCommand::ZoomOut: return settings.zoom > kSmallestZoom;
+        case MenuCommand::ActualSize: return settings.zoom != kActualZoom;
         default: return true;
         }
     }
@@ -265,7 +274,10 @@ struct MainController::State {
         model.runPause = simulation.playing ? kPauseText : kRunText;
         model.periodMs = simulation.periodMs;
         model.stepsEnabled = !simulation.playing;
-        model.trace = trace.diagram();
+        // The scan under the pointer; while stepping by hand, the last one.
+        std::optional<std::size_t> marked = hoveredScan;
+        if (!marked && !simulation.playing && !trace.scans().empty()) marked = trace.scans().size() - 1;
+        model.trace = trace.diagram(marked);
         return model;
     }
 
@@ -291,6 +303,19 @@ struct MainController::State {
         if (!timerOn) return;
         timerOn = false;
         view.stopTimer();
+    }
+
+    void showZoom() {
+        if (zoom == settings.zoom) return;
+        zoom = settings.zoom;
+        view.setSheetZoom(zoom);
+    }
+
+    void setZoom(int percent) {
+        settings.zoom = validZoom(percent);
+        keepViewSettings(settingsFile, settings);
+        showZoom();
+        showMenus();
     }
 
     // The picture never shows a simulation of another drawing or list.
@@ -381,8 +406,43 @@ void MainController::showAll() {
     s.buttons = {};
     s.menus.clear();
     s.caption.reset();
+    s.zoom = 0;
     s.view.setText1(s.text1 = s.ladder.Text1);
+    s.showZoom();
     s.showCoreState();
+}
+
+void MainController::useViewSettings(const std::string& file) {
+    s_->settingsFile = file;
+    s_->settings = loadViewSettings(file);
+    s_->showZoom();
+    s_->showMenus();
+}
+
+void MainController::useUsersViewSettings() { useViewSettings(viewSettingsFile()); }
+
+int MainController::zoom() const { return s_->settings.zoom; }
+
+void MainController::zoomByWheel(int notches) {
+    if (notches != 0) s_->setZoom(zoomedByWheel(s_->settings.zoom, notches));
+}
+
+std::optional<ScreenPoint> MainController::movedDeviceTable() const { return s_->settings.deviceTable; }
+
+void MainController::deviceTableMoved(ScreenPoint to) {
+    State& s = *s_;
+    if (s.settings.deviceTable == to) return;
+    s.settings.deviceTable = to;
+    keepViewSettings(s.settingsFile, s.settings);
+}
+
+void MainController::traceHovered(std::optional<double> x) {
+    State& s = *s_;
+    std::optional<std::size_t> scan;
+    if (x) scan = s.trace.scanAt(*x);
+    if (scan == s.hoveredScan) return;
+    s.hoveredScan = scan;
+    if (s.simulation.running()) s.showSimulation();
 }
 
 void MainController::useRecentDrawings(const std::string& file) {
@@ -479,6 +539,9 @@ void MainController::menuCommand(MenuCommand command) {
     case MenuCommand::StartSimulation: s.startSimulation(); break;
     case MenuCommand::StepSimulation: stepOnce(); break;
     case MenuCommand::StopSimulation: s.endSimulation(); break;
+    case MenuCommand::ZoomIn: s.setZoom(zoomedIn(s.settings.zoom)); return;
+    case MenuCommand::ZoomOut: s.setZoom(zoomedOut(s.settings.zoom)); return;
+    case MenuCommand::ActualSize: s.setZoom(kActualZoom); return;
     }
     s.running = false;
     s.showCoreState();
@@ -704,8 +767,29 @@ bool MainController::savePictureSvg(const std::string& path) { return s_->write(
 bool MainController::saveTrace(const std::string& path) {
     State& s = *s_;
     if (!s.simulation.running()) return false;
-    const bool svg = path.size() >= 4 && (path.compare(path.size() - 4, 4, ".svg") == 0 || path.compare(path.size() - 4, 4, ".SVG") == 0);
-    return s.write(path, svg ? svgOf(s.trace.diagram()) : s.trace.csv());
+    const PictureFormat format = pictureFormatOf(path);
+    if (format == PictureFormat::Svg) return s.write(path, svgOf(s.trace.diagram()));
+    if (format != PictureFormat::Png) return s.write(path, s.trace.csv());
+    const std::string why = s.view.writePicture(s.trace.diagram(), path, format);
+    if (why.empty()) return true;
+    s.running = true;
+    s.boxes.messageBox("无法写入文件：" + path + "（" + why + "）", kProgramTitle);
+    s.running = false;
+    return false;
+}
+
+bool MainController::exportTrace() {
+    State& s = *s_;
+    if (s.running || !s.simulation.running()) return false;
+    s.running = true;
+    const std::string& file = s.document.path();
+    std::string start = file.empty() ? s.ladder.exportDir : file.substr(0, file.find_last_of('.'));
+    if (file.empty() && !start.empty() && start.back() != '/' && start.back() != '\\')
+        start += start.find('\\') == std::string::npos ? '/' : '\\';
+    start += file.empty() ? kTraceFileName : std::string("-") + kTraceFileName;
+    const std::string path = s.view.askTracePath(kSaveTraceTitle, start);
+    s.running = false;
+    return !path.empty() && saveTrace(path);
 }
 
 std::string MainController::buttonTip(int n) const { return lp::buttonTip(s_->ladder, n); }

@@ -11,6 +11,7 @@
 #include "app/Buttons.h"
 #include "app/PictureModel.h"
 #include "app/Menus.h"
+#include "app/ViewSettings.h"
 
 namespace lp {
 
@@ -36,6 +37,11 @@ public:
     // The same with this user's own list (a window does this; the replay
     // tool keeps none).
     void useUsersRecentDrawings();
+
+    // Keeps the sheet's zoom and the device table's place in `file` across
+    // runs (viewSettingsFile() for the user's own), and shows the zoom.
+    void useViewSettings(const std::string& file);
+    void useUsersViewSettings();
 
     // -- Acts of the user --------------------------------------------------
     // Tells the view everything as it stands (once its controls are made).
@@ -103,9 +109,23 @@ public:
     // 导出图片: asks the view for a file, writes the picture there.
     bool exportPicture();
     bool savePictureSvg(const std::string& path);
-    // The running simulation's timing diagram saved as CSV, or as SVG when
-    // the name ends in ".svg". False with a message when not written.
+    // The running simulation's timing diagram saved as CSV, or as SVG or PNG
+    // by the name's ending. False with a message when not written.
     bool saveTrace(const std::string& path);
+    // The device table's 保存时序图: asks the view for a file, saves there.
+    bool exportTrace();
+    // The pointer over the timing diagram at `x` of its picture (none: it
+    // left): that scan is marked with its number.
+    void traceHovered(std::optional<double> x);
+
+    // The sheet's zoom in percent, and Ctrl with the wheel turned `notches`
+    // (up: positive) over the sheet.
+    int zoom() const;
+    void zoomByWheel(int notches);
+    // Where the user last moved the device table (its frame's top left on
+    // the screen), kept across runs; and the user moving it there.
+    std::optional<ScreenPoint> movedDeviceTable() const;
+    void deviceTableMoved(ScreenPoint to);
 
     // -- What the view may ask ---------------------------------------------
     // The tooltip of CommandN ("" for none).

@@ -51,6 +51,9 @@ public:
     // since the last call, which are all that need painting again.
     virtual void showMarks(const std::vector<MarkShape>& marks, const std::vector<int>& changedLines) = 0;
 
+    // The sheet's zoom in percent of its size at the window's layout scale.
+    virtual void setSheetZoom(int percent) { (void)percent; }
+
     // CommandN (1..22).
     virtual void setButton(int n, bool enabled, bool visible) = 0;
     // Text1's whole text, lines ended by CR LF as the core keeps them.
@@ -76,6 +79,12 @@ public:
     virtual std::string writePicture(const Picture& picture, const std::string& path, PictureFormat format) {
         (void)picture, (void)path, (void)format;
         return "不支持这种图片格式";
+    }
+    // The device table's 保存时序图: the save dialog for CSV, SVG and PNG,
+    // "" when cancelled.
+    virtual std::string askTracePath(const std::string& title, const std::string& suggested) {
+        (void)title, (void)suggested;
+        return {};
     }
     // 打印: the system's print dialog (and a preview where there is one).
     virtual void printPicture(const Picture& picture) { (void)picture; }

@@ -24,6 +24,13 @@ constexpr std::array kEditItems{
     MenuItemSpec{MenuCommand::RenameDevice, "重命名器件(&M)...", key(2)},
 };
 
+// The sheet's zoom; Ctrl with the wheel does the same.
+constexpr std::array kViewItems{
+    MenuItemSpec{MenuCommand::ZoomIn, "放大(&I)", ctrl('=')},
+    MenuItemSpec{MenuCommand::ZoomOut, "缩小(&O)", ctrl('-')},
+    MenuItemSpec{MenuCommand::ActualSize, "实际大小(&A)", ctrl('0')},
+};
+
 constexpr std::array kRunItems{
     MenuItemSpec{MenuCommand::CheckList, "校验语句表(&C)", key(7)},
     MenuItemSpec{MenuCommand::StartSimulation, "开始仿真(&S)", key(5)},
@@ -34,6 +41,7 @@ constexpr std::array kRunItems{
 const std::array kMenus{
     MenuSpec{"文件(&F)", kFileItems},
     MenuSpec{"编辑(&E)", kEditItems},
+    MenuSpec{"查看(&V)", kViewItems},
     MenuSpec{"运行(&R)", kRunItems},
 };
 

@@ -21,6 +21,9 @@ enum class MenuCommand {
     Undo,
     Redo,
     RenameDevice,
+    ZoomIn,
+    ZoomOut,
+    ActualSize,
 };
 
 // A key that runs a menu command without opening its menu. Exactly one of
@@ -28,7 +31,7 @@ enum class MenuCommand {
 struct Shortcut {
     bool ctrl = false;
     bool shift = false;
-    char letter = 0;   // 'A'..'Z'
+    char letter = 0;   // a key of the main keyboard: 'A'..'Z', '0'..'9', '=' or '-'
     int function = 0;  // 1..12 for F1..F12
 };
 

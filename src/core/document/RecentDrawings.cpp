@@ -4,6 +4,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "document/SettingsFile.h"
 #include "platform/TextPath.h"
 
 namespace lp {
@@ -32,17 +33,9 @@ void RecentDrawings::remove(const std::string& path) {
 
 // Best effort: a list that cannot be kept is only lost for the next run.
 void RecentDrawings::keep() const {
-    if (file_.empty()) return;
-    const std::filesystem::path file = pathFromText(file_);
-    std::error_code ec;
-    std::filesystem::create_directories(file.parent_path(), ec);
-    const std::filesystem::path temporary = file.string() + ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        for (const std::string& path : paths_) out << path << '\n';
-        if (!out.flush()) return;
-    }
-    std::filesystem::rename(temporary, file, ec);
+    std::string text;
+    for (const std::string& path : paths_) text += path + '\n';
+    keepSettingsFile(file_, text);
 }
 
 std::string recentDrawingCaption(std::size_t index, const std::string& path) {

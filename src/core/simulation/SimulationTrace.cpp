@@ -1,5 +1,7 @@
 #include "simulation/SimulationTrace.h"
 
+#include <algorithm>
+
 #include "simulation/Simulation.h"
 
 namespace lp {
@@ -47,19 +49,40 @@ std::string SimulationTrace::csv() const {
     return text;
 }
 
-Picture SimulationTrace::diagram() const {
-    constexpr double kMargin = 8, kNameWidth = 44, kRowHeight = 22, kHigh = 5, kLow = 17, kStep = 2, kSize = 12;
+namespace {
+constexpr double kMargin = 8, kNameWidth = 44, kRowHeight = 22, kHigh = 5, kLow = 17, kStep = 2, kSize = 12;
+constexpr double kLeft = kMargin + kNameWidth;
+}  // namespace
+
+std::optional<std::size_t> SimulationTrace::scanAt(double x) const {
+    const double first = kLeft + static_cast<double>(kScans - scans_.size()) * kStep;
+    if (scans_.empty() || x < first) return std::nullopt;
+    const auto index = static_cast<std::size_t>((x - first) / kStep);
+    if (index >= scans_.size()) return std::nullopt;
+    return index;
+}
+
+Picture SimulationTrace::diagram(std::optional<std::size_t> marked) const {
     Picture picture;
-    const double left = kMargin + kNameWidth;
+    const double left = kLeft;
     const double top = kMargin + kSize * 1.5;
     picture.width = left + static_cast<double>(kScans) * kStep + kMargin;
     picture.height = top + static_cast<double>(names_.size()) * kRowHeight + kMargin;
-    // The scan numbers above, every tenth scan.
     // The newest scan at the right edge.
     const double first = left + static_cast<double>(kScans - scans_.size()) * kStep;
+    if (marked && *marked >= scans_.size()) marked.reset();
+    const double markX = marked ? first + static_cast<double>(*marked) * kStep : 0;
+    if (marked) {
+        std::string label = "扫描 " + std::to_string(scans_[*marked].number);
+        const double labelX = std::min(markX + 3, picture.width - kMargin - kSize * 0.4 * static_cast<double>(label.size()));
+        picture.texts.push_back({labelX, kMargin + kSize, kSize * 0.8, std::move(label), {}, true});
+        picture.strokes.push_back({markX + kStep / 2, top - kSize / 2, markX + kStep / 2, picture.height - kMargin, 1, true});
+    }
+    // The scan numbers above, every twentieth scan, where the mark leaves room.
     for (std::size_t i = 0; i < scans_.size(); ++i) {
         if (scans_[i].number % 20 != 0) continue;
         const double x = first + static_cast<double>(i) * kStep;
+        if (marked && x > markX - 30 && x < markX + 70) continue;
         picture.texts.push_back({x, kMargin + kSize, kSize * 0.8, std::to_string(scans_[i].number), {}, false});
         picture.strokes.push_back({x, top, x, picture.height - kMargin, 0.5, true});
     }

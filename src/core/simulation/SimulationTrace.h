@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,8 +33,12 @@ public:
     // "scan,X01,Y01" then a row per scan, CR LF line ends, UTF-8 with a byte
     // order mark so that a spreadsheet reads the names right.
     std::string csv() const;
-    // Each device's value as a line, high and low, newest on the right.
-    Picture diagram() const;
+    // Each device's value as a line, high and low, newest on the right; the
+    // scan at index `marked` of scans() (hovered, or the last one stepped)
+    // marked with a line and its number.
+    Picture diagram(std::optional<std::size_t> marked = {}) const;
+    // The index in scans() of the scan drawn at `x` of the diagram, if any.
+    std::optional<std::size_t> scanAt(double x) const;
 
 private:
     std::vector<int> devices_;  // simulation device of each name
