@@ -55,6 +55,9 @@ TEST(SheetScroll, ShowsTheRungAndMovesNoFurtherThanNeeded) {
         // Already in sight: nothing moves.
         EXPECT_EQ(scrollToShow(to, width, height, grid, row, column).x, to.x);
         EXPECT_EQ(scrollToShow(to, width, height, grid, row, column).y, to.y);
+        // Rungs as wide as the view: the left rail stays in sight.
+        const int inRung = column % static_cast<int>((width - 2 * grid.padding) / grid.columnWidth);
+        EXPECT_EQ(scrollToShow({0, now.y}, width, height, grid, row, inRung, width).x, 0);
     }
 }
 

@@ -25,7 +25,7 @@ LineRange changedLines(std::size_t shownCount, const std::function<const std::st
 }
 
 ScrollPosition scrollToShow(ScrollPosition now, int viewWidth, int viewHeight, const SheetGrid& grid, int row,
-                            int column) {
+                            int column, int contentWidth) {
     const auto lineTop = [&](int line) { return grid.padding + line * grid.lineHeight; };
     const auto columnLeft = [&](int col) { return grid.padding + col * grid.columnWidth; };
     const int top = lineTop(std::max(0, row - 2)) - grid.padding;
@@ -34,7 +34,8 @@ ScrollPosition scrollToShow(ScrollPosition now, int viewWidth, int viewHeight, c
     if (top < now.y) now.y = top;
     column = std::max(0, column);
     const int left = static_cast<int>(columnLeft(column)) - grid.padding;
-    const int right = static_cast<int>(std::ceil(columnLeft(column + kSlotColumns))) + grid.padding;
+    const int right = std::min(static_cast<int>(std::ceil(columnLeft(column + kSlotColumns))) + grid.padding,
+                               std::max(contentWidth, left));
     if (right - now.x > viewWidth) now.x = right - viewWidth;
     if (left < now.x) now.x = left;
     return now;

@@ -4,6 +4,7 @@
 // drawn in sight. The lines stand on a grid of half-width columns.
 #include <cstddef>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -34,8 +35,10 @@ struct ScrollPosition {
 // The scroll position that moves as little as needed from `now` so that the
 // rung whose graphics row is `row` (1-based; its name row above it too) and
 // one element slot from `column` are in a view of viewWidth x viewHeight.
-// The caller keeps the result within its scroll range.
+// Nothing right of `contentWidth` (the printed rungs' right edge, right rail
+// included) is wanted, so a view as wide as the rungs never scrolls
+// sideways. The caller keeps the result within its scroll range.
 ScrollPosition scrollToShow(ScrollPosition now, int viewWidth, int viewHeight, const SheetGrid& grid, int row,
-                            int column);
+                            int column, int contentWidth = std::numeric_limits<int>::max());
 
 }  // namespace lp
