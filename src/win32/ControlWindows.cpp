@@ -48,7 +48,11 @@ HWND createControl(HWND parent, const ControlSpec& def, int id, const wchar_t* p
 }
 
 void placeControl(HWND control, const ControlSpec& def, int dpi, HFONT font) {
-    const PixelRect r = toPixels(def.place, dpi);
+    placeControl(control, def.place, dpi, font);
+}
+
+void placeControl(HWND control, const TwipsRect& place, int dpi, HFONT font) {
+    const PixelRect r = toPixels(place, dpi);
     ::SetWindowPos(control, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
     if (font) ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }

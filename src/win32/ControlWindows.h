@@ -13,5 +13,7 @@ HWND createControl(HWND parent, const ControlSpec& def, int id, const wchar_t* p
 
 // Places a control at its twips for dpi and sets its font.
 void placeControl(HWND control, const ControlSpec& def, int dpi, HFONT font);
+// The same at a place of its own (the definition's, scaled).
+void placeControl(HWND control, const TwipsRect& place, int dpi, HFONT font);
 
 }  // namespace lp::win

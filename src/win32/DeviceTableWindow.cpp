@@ -6,6 +6,7 @@
 #include "Fonts.h"
 #include "Geometry.h"
 #include "WideText.h"
+#include "app/PictureExport.h"
 #include "texts/DeviceTableTexts.h"
 
 namespace lp::win {
@@ -96,7 +97,11 @@ void DeviceTableWindow::showDevices(const DeviceTableModel& table) {
     const double traceScale = table.trace.width > 0 ? inner / table.trace.width : 1;
     const int traceHeight = static_cast<int>(table.trace.height * traceScale) + 1;
     ::SetWindowPos(trace_->hwnd(), nullptr, px(kMargin), px(y), px(inner), px(traceHeight), SWP_NOZORDER | SWP_NOACTIVATE);
-    y += traceHeight + kMargin;
+    trace_->hovered = [this](std::optional<double> x) { controller_.traceHovered(x); };
+    y += traceHeight + kGap;
+    add(L"BUTTON", std::string(kSaveTraceTitle) + "...", BS_PUSHBUTTON | WS_TABSTOP, kSaveTraceId,
+        {kMargin, y, half, 26});
+    y += 26 + kMargin;
     RECT frame{0, 0, px(kWidth), px(y)};
     ::AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, static_cast<UINT>(dpi_));
     ::SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -126,20 +131,11 @@ void DeviceTableWindow::refresh(const DeviceTableModel& table) {
     ::EnableWindow(control(kOneStepId), table.stepsEnabled ? TRUE : FALSE);
 }
 
-void DeviceTableWindow::placeBeside(HWND main) {
-    RECT frame, table;
-    ::GetWindowRect(main, &frame);
+void DeviceTableWindow::placeIn(const DeviceTableRoom& room, std::optional<ScreenPoint> moved) {
+    RECT table;
     ::GetWindowRect(hwnd(), &table);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    ::GetMonitorInfoW(::MonitorFromWindow(main, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& area = monitor.rcWork;
-    const int width = table.right - table.left;
-    int x = frame.right + 8;
-    if (x + width > area.right) x = area.right - width - 8;
-    const int y = std::max<int>(area.top, frame.top + 40);
-    ::SetWindowPos(hwnd(), HWND_TOP, std::max<int>(area.left, x), y, 0, 0,
-                   SWP_NOSIZE | SWP_NOACTIVATE);
+    const PixelRect at = deviceTablePlace(room, {table.right - table.left, table.bottom - table.top}, moved);
+    ::SetWindowPos(hwnd(), HWND_TOP, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 HWND DeviceTableWindow::inputSwitch(int device) const {
@@ -188,6 +184,9 @@ LRESULT DeviceTableWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case kResetId:
             if (code == BN_CLICKED) controller_.resetSimulation();
             return 0;
+        case kSaveTraceId:
+            if (code == BN_CLICKED) controller_.exportTrace();
+            return 0;
         case kStopId:
         case IDCANCEL:
             if (code == BN_CLICKED) controller_.stopSimulation();
@@ -210,6 +209,13 @@ LRESULT DeviceTableWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CTLCOLORBTN:
         return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+    case WM_EXITSIZEMOVE: {
+        // Moved by the user: it opens there next time.
+        RECT frame;
+        ::GetWindowRect(hwnd(), &frame);
+        controller_.deviceTableMoved({frame.left, frame.top});
+        return 0;
+    }
     case WM_CLOSE:
         // Closing the table from its frame ends the simulation, as its stop button does.
         controller_.stopSimulation();

@@ -2,7 +2,8 @@
 // The device table of a running simulation: a window of its own beside the
 // main window (owned by it, not modal). Inputs with their switches, computed
 // devices with their lamps, the scan counter, the stack of the last step,
-// and the controls: run/pause, period, one scan, one step, reset, stop.
+// and the controls: run/pause, period, one scan, one step, reset, stop; the
+// timing diagram of the last scans, which can be saved.
 #include <functional>
 #include <memory>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "app/MainController.h"
 #include "Window.h"
 #include "app/DeviceTableModel.h"
+#include "app/WindowPlacement.h"
 
 namespace lp::win {
 
@@ -21,7 +23,7 @@ public:
     // Control ids: a device's switch or lamp is kFirstDeviceId + its number.
     static constexpr int kCounterId = 100, kStackId = 101, kRunPauseId = 102, kPeriodId = 103, kOneScanId = 104,
                          kOneStepId = 105, kResetId = 106, kStopId = 107, kBranchStackId = 108,
-                         kTraceId = 109, kFirstDeviceId = 1000;
+                         kTraceId = 109, kSaveTraceId = 110, kFirstDeviceId = 1000;
 
     // The controls act on the main controller's simulation.
     DeviceTableWindow(HWND owner, MainController& controller);
@@ -31,8 +33,9 @@ public:
     // The rows, the counter, the stack and the controls as they are now.
     void refresh(const DeviceTableModel& table);
 
-    // Beside the main window on its right, inside the screen's work area.
-    void placeBeside(HWND main);
+    // Where the user last moved it, else beside the main window, else clear
+    // of its palette's column; inside the work area.
+    void placeIn(const DeviceTableRoom& room, std::optional<ScreenPoint> moved);
 
     HWND inputSwitch(int device) const;
     HWND lamp(int device) const;

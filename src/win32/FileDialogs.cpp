@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include <array>
 #include <vector>
 
 #include "WideText.h"
@@ -29,8 +30,10 @@ bool isFolder(const std::wstring& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// `chosenType`, when given, gets the 1-based index of the type the user chose.
 std::string ask(HWND owner, const std::string& title, const std::string& start, bool save,
-                const std::wstring& filterText = filter(), const std::wstring& extension = wide(kDrawingSuffix)) {
+                const std::wstring& filterText = filter(), const std::wstring& extension = wide(kDrawingSuffix),
+                DWORD* chosenType = nullptr) {
     const std::wstring titleText = wide(title);
     std::wstring folder;
     std::vector<wchar_t> path(kPathChars, L'\0');
@@ -54,6 +57,7 @@ std::string ask(HWND owner, const std::string& title, const std::string& start, 
                 (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
     const BOOL chosen = save ? ::GetSaveFileNameW(&ofn) : ::GetOpenFileNameW(&ofn);
     if (!chosen) return {};
+    if (chosenType) *chosenType = ofn.nFilterIndex;
     return utf8(std::wstring(path.data()));
 }
 
@@ -70,6 +74,31 @@ std::string askDrawingToSave(HWND owner, const std::string& title, const std::st
 std::string askPictureToSave(HWND owner, const std::string& title, const std::string& suggested) {
     std::wstring filters = wide(kPictureFilterPng) + L'\0' + L"*.png" + L'\0' + wide(kPictureFilterSvg) + L'\0' + L"*.svg" + L'\0';
     return ask(owner, title, suggested, true, filters + L'\0', L"png");
+}
+
+std::string askTraceToSave(HWND owner, const std::string& title, const std::string& suggested) {
+    struct Type {
+        const char* filter;
+        const wchar_t* ending;
+    };
+    const std::array<Type, 3> types{{{kTraceFilterCsv, L"csv"}, {kPictureFilterSvg, L"svg"}, {kPictureFilterPng, L"png"}}};
+    std::wstring filters;
+    for (const Type& type : types) filters += wide(type.filter) + L'\0' + L"*." + type.ending + L'\0';
+    // The name without its ending, which the dialog adds after the chosen type.
+    std::string start = suggested;
+    const std::size_t dot = start.find_last_of('.');
+    if (dot != std::string::npos && start.find_first_of("/\\", dot) == std::string::npos) start.erase(dot);
+    DWORD chosen = 1;
+    std::string path = ask(owner, title, start, true, filters + L'\0', types[0].ending, &chosen);
+    if (path.empty()) return path;
+    // A dialog that added no ending: the chosen type's.
+    const std::size_t slash = path.find_last_of("/\\");
+    const std::size_t ending = path.find_last_of('.');
+    if (ending == std::string::npos || (slash != std::string::npos && ending < slash)) {
+        path += '.';
+        path += utf8(types[chosen >= 1 && chosen <= types.size() ? chosen - 1 : 0].ending);
+    }
+    return path;
 }
 
 }  // namespace lp::win

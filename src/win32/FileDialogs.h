@@ -13,5 +13,8 @@ std::string askDrawingToOpen(HWND owner, const std::string& title, const std::st
 std::string askDrawingToSave(HWND owner, const std::string& title, const std::string& suggested);
 // 导出图片: PNG or SVG, the ending following the chosen type.
 std::string askPictureToSave(HWND owner, const std::string& title, const std::string& suggested);
+// The device table's timing diagram: CSV, SVG or PNG. The suggested name
+// is offered without its ending, which follows the chosen type.
+std::string askTraceToSave(HWND owner, const std::string& title, const std::string& suggested);
 
 }  // namespace lp::win

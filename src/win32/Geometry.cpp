@@ -1,5 +1,8 @@
 #include "Geometry.h"
 
+#include "MonitorRoom.h"
+#include "app/WindowPlacement.h"
+
 namespace lp::win {
 
 int dpiOf(HWND window) {
@@ -32,17 +35,11 @@ void centreOnScreen(HWND window) {
 }
 
 void showMaximized(HWND window, SIZE frame) {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    ::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& area = monitor.rcWork;
+    const PixelRect restored = centredIn(workAreaOf(window), {frame.cx, frame.cy});
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     placement.showCmd = SW_SHOWMAXIMIZED;
-    placement.rcNormalPosition.left = area.left + (area.right - area.left - frame.cx) / 2;
-    placement.rcNormalPosition.top = area.top + (area.bottom - area.top - frame.cy) / 2;
-    placement.rcNormalPosition.right = placement.rcNormalPosition.left + frame.cx;
-    placement.rcNormalPosition.bottom = placement.rcNormalPosition.top + frame.cy;
+    placement.rcNormalPosition = {restored.left, restored.top, restored.right(), restored.bottom()};
     ::SetWindowPlacement(window, &placement);
 }
 

@@ -15,7 +15,7 @@ SIZE frameSizeFor(SIZE client, DWORD style, DWORD exStyle, bool menu, int dpi);
 // its monitor.
 void centreOnScreen(HWND window);
 // Shows a top-level window maximized; restored, its frame is `frame` pixels,
-// centred on the work area of its monitor.
+// centred on the work area of its monitor and kept inside it.
 void showMaximized(HWND window, SIZE frame);
 
 }  // namespace lp::win

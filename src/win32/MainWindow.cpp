@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <windowsx.h>
+
 #include "AboutWindow.h"
 #include "ControlWindows.h"
 #include "DeviceTableWindow.h"
@@ -21,8 +23,6 @@
 namespace lp::win {
 
 namespace {
-constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
 constexpr int kPicture1Id = 200;
 constexpr int kPicture2Id = 201;
 constexpr int kLabel1Id = 202;
@@ -30,9 +30,6 @@ constexpr int kText1Id = 203;
 constexpr int kFirstButtonId = 100;  // CommandN has kFirstButtonId + N
 constexpr int kButtonCount = 22;
 constexpr UINT_PTR kScanTimerId = 1;
-
-// The window's default font, for controls that name none.
-constexpr FontSpec kDefaultFont{kSongTi, 9, false};
 
 int commandNumber(const char* name) { return std::atoi(name + std::strlen("Command")); }
 }  // namespace
@@ -48,9 +45,11 @@ MainWindow::MainWindow() {
     createControls();
     sheet().cellPressed = [this](int line, int column) { controller_.sheetPressed(line, column); };
     sheet().cellDoubleClicked = [this](int line, int column) { controller_.sheetDoubleClicked(line, column); };
-    layout(dpiOf(hwnd()));
+    sheet().zoomTurned = [this](int notches) { controller_.zoomByWheel(notches); };
+    fitToScreen();
     controller_.showAll();
     controller_.useUsersRecentDrawings();
+    controller_.useUsersViewSettings();
     tooltips_ = addButtonTooltips(hwnd(), commands_, [this](int n) { return controller_.buttonTip(n); });
 }
 
@@ -97,31 +96,6 @@ void MainWindow::createControls() {
             commands_[static_cast<std::size_t>(n)] = createControl(parent, def, kFirstButtonId + n);
         }
     }
-}
-
-void MainWindow::layout(int dpi) {
-    fonts_.clear();
-    for (const ControlSpec& def : mainFormControls()) {
-        const bool picture = def.kind == ControlKind::Picture;
-        placeControl(controlNamed(def.name), def, dpi, picture ? nullptr : fonts_.get(def.font, dpi, kDefaultFont));
-    }
-    sheet().setDpi(dpi);
-    dockPicture1();
-}
-
-void MainWindow::dockPicture1() {
-    RECT client;
-    ::GetClientRect(hwnd(), &client);
-    const int width = twipsToPixels(kPicture1Width, dpiOf(hwnd()));
-    ::SetWindowPos(picture1_, nullptr, 0, 0, width, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void MainWindow::show() {
-    const int dpi = dpiOf(hwnd());
-    const PixelRect restored = toPixels(kMainClient, dpi);
-    showMaximized(hwnd(), frameSizeFor({restored.width, restored.height}, kStyle, kExStyle, true, dpi));
-    ::UpdateWindow(hwnd());
-    controller_.load();  // the first time only
 }
 
 void MainWindow::showSheet(const std::vector<std::string>& lines, int cursorRow, int cursorColumn) {
@@ -174,7 +148,7 @@ void MainWindow::showDeviceTable(const DeviceTableModel& table, bool opened) {
         return;
     }
     deviceTable_->showDevices(table);
-    deviceTable_->placeBeside(hwnd());
+    deviceTable_->placeIn(deviceTableRoom(), controller_.movedDeviceTable());
     ::ShowWindow(deviceTable_->hwnd(), SW_SHOWNOACTIVATE);
 }
 
@@ -218,6 +192,12 @@ void MainWindow::moveFocus(bool backwards) {
 }
 
 bool MainWindow::preTranslate(MSG& message) {
+    // The wheel turns the sheet under the mouse, wherever the focus is.
+    if (message.message == WM_MOUSEWHEEL) {
+        const POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+        if (::WindowFromPoint(at) == picture1_) message.hwnd = picture1_;
+        return false;
+    }
     // In Text1, Ctrl+Z and Ctrl+Y are the edit box's own, for its typing.
     const bool textKeys = message.message == WM_KEYDOWN && ::GetFocus() == text1_ &&
                           (message.wParam == 'Z' || message.wParam == 'Y') && (::GetKeyState(VK_CONTROL) & 0x8000);
@@ -260,9 +240,19 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         const auto* suggested = reinterpret_cast<const RECT*>(lParam);
         ::SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                        suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-        layout(HIWORD(wParam));
+        fitToScreen();
         return 0;
     }
+    case WM_DISPLAYCHANGE:
+        fitToScreen();
+        return 0;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETWORKAREA) fitToScreen();
+        break;
+    case WM_WINDOWPOSCHANGED:
+        // Moved to another monitor, perhaps of another size.
+        if (::MonitorFromWindow(hwnd(), MONITOR_DEFAULTTONEAREST) != monitor_) fitToScreen();
+        break;
     case WM_TIMER:
         if (wParam == kScanTimerId) controller_.timerTick();
         return 0;

@@ -12,8 +12,11 @@
 #include "FontSet.h"
 #include "Win32UserInterface.h"
 #include "Window.h"
+#include "app/LayoutScale.h"
 #include "app/MainController.h"
 #include "app/MainView.h"
+#include "app/SheetZoom.h"
+#include "app/WindowPlacement.h"
 
 namespace lp::win {
 
@@ -25,6 +28,8 @@ class SheetWindow;
 class MainWindow : public Window, public MainView {
 public:
     static constexpr const wchar_t* kClassName = L"LadderPadMainForm";
+    static constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    static constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
 
     MainWindow();
     ~MainWindow() override;
@@ -55,6 +60,16 @@ public:
 
     bool preTranslate(MSG& message) override;
 
+    // The room the window has in a work area of `work` pixels at dpi: its
+    // frame and menu bar.
+    static ScreenRoom roomIn(PixelSize work, int dpi);
+    // Lays the controls out again when the window's resolution or its
+    // monitor's work area calls for another scale.
+    void fitToScreen();
+    // Every control at its place and font scaled by `factor`, at dpi.
+    void layout(int dpi, double factor);
+    double layoutFactor() const { return factor_; }
+
     // MainView
     void showSheet(const std::vector<std::string>& lines, int cursorRow, int cursorColumn) override;
     void showMarks(const std::vector<MarkShape>& marks, const std::vector<int>& changedLines) override;
@@ -74,13 +89,16 @@ public:
     std::string askPicturePath(const std::string& title, const std::string& suggested) override;
     std::string writePicture(const Picture& picture, const std::string& path, PictureFormat format) override;
     void printPicture(const Picture& picture) override;
+    void setSheetZoom(int percent) override;
+    std::string askTracePath(const std::string& title, const std::string& suggested) override;
 
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
     void createControls();
     HWND controlNamed(const char* name) const;
-    void layout(int dpi);
     void dockPicture1();
+    void showSheetFont();
+    DeviceTableRoom deviceTableRoom() const;
     void moveFocus(bool backwards);
 
     Win32UserInterface ui_;
@@ -94,6 +112,10 @@ private:
     std::array<HWND, 23> commands_{};  // [1..22]
     std::unique_ptr<AboutWindow> about_;
     std::unique_ptr<DeviceTableWindow> deviceTable_;
+    int dpi_ = 0;                      // none yet: the first fit lays the controls out
+    double factor_ = 1;                // the layout's scale on this monitor
+    HMONITOR monitor_ = nullptr;       // the monitor it was fitted to
+    int zoom_ = kActualZoom;           // the sheet's, in percent
     bool settingText1_ = false;  // the window itself is changing Text1's text
     MainController controller_{*this};
 };

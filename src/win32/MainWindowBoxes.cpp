@@ -20,6 +20,10 @@ std::string MainWindow::askPicturePath(const std::string& title, const std::stri
     return askPictureToSave(hwnd(), title, suggested);
 }
 
+std::string MainWindow::askTracePath(const std::string& title, const std::string& suggested) {
+    return askTraceToSave(hwnd(), title, suggested);
+}
+
 std::string MainWindow::writePicture(const Picture& picture, const std::string& path, PictureFormat format) {
     if (format == PictureFormat::Png) return writePicturePng(picture, path);
     return "图片的文件名须以 .png 或 .svg 结尾";

@@ -24,16 +24,34 @@ SIZE PictureWindow::pixelSize() const {
     return {static_cast<LONG>(std::ceil(picture_.width * scale)), static_cast<LONG>(std::ceil(picture_.height * scale))};
 }
 
+// The window's resolution, scaled down to its width where the picture is wider.
+double PictureWindow::scale() const {
+    RECT client;
+    ::GetClientRect(hwnd(), &client);
+    const double fit = picture_.width > 0 ? client.right / picture_.width : 1;
+    return std::min(dpiOf(hwnd()) / 96.0, fit);
+}
+
 LRESULT PictureWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT) {
         PAINTSTRUCT paint;
         HDC dc = ::BeginPaint(hwnd(), &paint);
-        // Scaled down to the window's width where the picture is wider.
-        RECT client;
-        ::GetClientRect(hwnd(), &client);
-        const double fit = picture_.width > 0 ? client.right / picture_.width : 1;
-        paintPicture(dc, picture_, std::min(dpiOf(hwnd()) / 96.0, fit));
+        paintPicture(dc, picture_, scale());
         ::EndPaint(hwnd(), &paint);
+        return 0;
+    }
+    if (message == WM_MOUSEMOVE) {
+        if (!tracking_) {
+            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd(), 0};
+            tracking_ = ::TrackMouseEvent(&track) != FALSE;
+        }
+        const double pixelsPerUnit = scale();
+        if (hovered && pixelsPerUnit > 0) hovered(static_cast<short>(LOWORD(lParam)) / pixelsPerUnit);
+        return 0;
+    }
+    if (message == WM_MOUSELEAVE) {
+        tracking_ = false;
+        if (hovered) hovered(std::nullopt);
         return 0;
     }
     if (message == WM_ERASEBKGND) return 1;  // the picture paints its own white

@@ -1,6 +1,8 @@
 #include "SheetWindow.h"
 
 #include <algorithm>
+#include <cmath>
+#include <span>
 
 #include "Fonts.h"
 #include "WideText.h"
@@ -60,7 +62,7 @@ LRESULT CALLBACK SheetWindow::windowProc(HWND window, UINT message, WPARAM wPara
     if (message == WM_NCCREATE) {
         auto* sheet = new SheetWindow(window);
         ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(sheet));
-        sheet->setDpi(static_cast<int>(::GetDpiForWindow(window) ? ::GetDpiForWindow(window) : 96));
+        sheet->setFont(static_cast<int>(::GetDpiForWindow(window) ? ::GetDpiForWindow(window) : 96), kSheetFont.points);
     }
     SheetWindow* sheet = of(window);
     if (!sheet) return ::DefWindowProcW(window, message, wParam, lParam);
@@ -86,11 +88,9 @@ LRESULT SheetWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HSCROLL:
         scrollBy(SB_HORZ, wParam);
         return 0;
-    case WM_MOUSEWHEEL: {
-        const int notches = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
-        scrollTo(scrollX_, scrollY_ - notches * static_cast<int>(kWheelLines) * lineHeight_);
+    case WM_MOUSEWHEEL:
+        turnWheel(wParam);
         return 0;
-    }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         ::SetFocus(window_);
@@ -122,10 +122,38 @@ LRESULT SheetWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::DefWindowProcW(window_, message, wParam, lParam);
 }
 
-void SheetWindow::setDpi(int dpi) {
+// Plain, the wheel scrolls; with Ctrl held it zooms, a step a notch. Small
+// turns add up to notches.
+void SheetWindow::turnWheel(WPARAM wParam) {
+    const bool zooms = (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0;
+    if (zooms != wheelZooms_) wheel_ = 0;
+    wheelZooms_ = zooms;
+    wheel_ += GET_WHEEL_DELTA_WPARAM(wParam);
+    const int notches = wheel_ / WHEEL_DELTA;
+    wheel_ -= notches * WHEEL_DELTA;
+    if (notches == 0) return;
+    if (!zooms) scrollTo(scrollX_, scrollY_ - notches * static_cast<int>(kWheelLines) * lineHeight_);
+    else if (zoomTurned) zoomTurned(notches);
+}
+
+void SheetWindow::setFont(int dpi, double points) {
+    // The cell at the view's top left stays there.
+    const double column = static_cast<double>(scrollX_) / columnWidth_;
+    const double line = static_cast<double>(scrollY_) / lineHeight_;
     dpi_ = dpi;
+    points_ = points;
     if (font_) ::DeleteObject(font_);
-    font_ = createFont(kSheetFont, dpi);
+    FontSpec spec = kSheetFont;
+    spec.points = points;
+    font_ = createFont(spec, dpi);
+    measure();
+    updateScrollBars();
+    scrollTo(static_cast<int>(std::lround(column * columnWidth_)), static_cast<int>(std::lround(line * lineHeight_)));
+    ::InvalidateRect(window_, nullptr, TRUE);
+}
+
+void SheetWindow::measure() {
+    const int dpi = dpi_;
     padding_ = std::max(1, ::MulDiv(2, dpi, 96));
     HDC dc = ::GetDC(window_);
     HGDIOBJ old = ::SelectObject(dc, font_);
@@ -151,11 +179,14 @@ void SheetWindow::setDpi(int dpi) {
     }
     ::SelectObject(dc, old);
     ::ReleaseDC(window_, dc);
-    updateScrollBars();
-    ::InvalidateRect(window_, nullptr, TRUE);
 }
 
-int SheetWindow::columnsOf(const std::string& line) const { return displayColumns(line); }
+// Fresh pads every line with blanks far past the right rail: only up to
+// the last glyph is the sheet's width.
+int SheetWindow::columnsOf(const std::string& line) const {
+    const std::size_t end = line.find_last_not_of(' ');
+    return end == std::string::npos ? 0 : displayColumns(line.substr(0, end + 1));
+}
 
 void SheetWindow::showPicture(const std::vector<std::string>& lines) {
     const LineRange changed = changedLines(
@@ -252,101 +283,138 @@ void SheetWindow::scrollBy(int bar, WPARAM request) {
 void SheetWindow::ensureVisible(int row, int column) {
     const SIZE view = viewSize();
     const ScrollPosition to = scrollToShow({scrollX_, scrollY_}, view.cx, view.cy,
-                                           {static_cast<double>(columnWidth_), lineHeight_, padding_}, row, column);
+                                           {static_cast<double>(columnWidth_), lineHeight_, padding_}, row, column,
+                                           contentSize().cx);
     scrollTo(to.x, to.y);
 }
 
+// Line by line in three passes, so that no line's cells cover the glyphs
+// of its neighbours, which reach a little into them: what lies under the
+// glyphs, the glyphs, then what lies over them.
 void SheetWindow::paint() {
     PAINTSTRUCT ps;
     HDC dc = ::BeginPaint(window_, &ps);
     HGDIOBJ old = ::SelectObject(dc, font_);
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
     ::SetTextAlign(dc, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
     const int count = static_cast<int>(lines_.size());
     const int first = std::max(0, (static_cast<int>(ps.rcPaint.top) + scrollY_ - padding_) / lineHeight_ - 1);
     const int last = std::min(count - 1, (static_cast<int>(ps.rcPaint.bottom) + scrollY_ - padding_) / lineHeight_ + 1);
-    std::wstring text;
-    std::vector<INT> advances;
+    struct Printed {
+        std::wstring text;
+        std::vector<INT> advances;
+    };
+    std::vector<Printed> printed;
     for (int i = first; i <= last; ++i) {
-        text.clear();
-        advances.clear();
+        Printed line;
         // Each character at its column: the advance after a character is its
         // width in columns; the second half of a surrogate pair advances none.
         for (const PlacedCodePoint& c : placeLine(lines_[static_cast<std::size_t>(i)])) {
-            appendUtf16(text, c.codePoint);
-            advances.push_back(c.width * columnWidth_);
-            if (c.codePoint >= 0x10000) advances.push_back(0);
+            appendUtf16(line.text, c.codePoint);
+            line.advances.push_back(c.width * columnWidth_);
+            if (c.codePoint >= 0x10000) line.advances.push_back(0);
         }
-        if (text.empty()) continue;
-        paintLine(dc, i, text, advances, padding_ - scrollX_, padding_ + i * lineHeight_ - scrollY_);
+        printed.push_back(std::move(line));
+    }
+    const int x = padding_ - scrollX_;
+    auto topOf = [&](int i) { return padding_ + i * lineHeight_ - scrollY_; };
+    for (int i = first; i <= last; ++i) paintUnder(dc, i, x, topOf(i));
+    for (int i = first; i <= last; ++i) {
+        const Printed& line = printed[static_cast<std::size_t>(i - first)];
+        if (!line.text.empty()) paintGlyphs(dc, i, line.text, line.advances, x, topOf(i));
+    }
+    for (int i = first; i <= last; ++i) {
+        const Printed& line = printed[static_cast<std::size_t>(i - first)];
+        paintOver(dc, i, line.text, line.advances, x, topOf(i));
     }
     ::SelectObject(dc, old);
     ::EndPaint(window_, &ps);
 }
 
-// Under the glyphs: the step's element and the body of a pulled-in coil.
-// Over them: glyphs again in their colour, the bar across a closed gap, and
-// the frame round a coil that differs.
-void SheetWindow::paintLine(HDC dc, int index, const std::wstring& text, const std::vector<INT>& advances, int x,
-                            int top) {
-    const int baseline = top + ascent_;
-    const auto first = std::lower_bound(marks_.begin(), marks_.end(), index,
-                                        [](const MarkShape& m, int line) { return m.line < line; });
+namespace {
+// The marks of one printed line, in painting order.
+std::span<const MarkShape> marksOf(const std::vector<MarkShape>& marks, int line) {
+    const auto first = std::lower_bound(marks.begin(), marks.end(), line,
+                                        [](const MarkShape& m, int l) { return m.line < l; });
     auto end = first;
-    while (end != marks_.end() && end->line == index) ++end;
-    auto rectOf = [&](const MarkShape& m) {
-        return RECT{x + m.column * columnWidth_, top, x + (m.column + m.width) * columnWidth_, top + lineHeight_};
-    };
-    // A glyph may reach into the lines above and below.
-    auto glyphArea = [&](const MarkShape& m) {
-        RECT r = rectOf(m);
-        r.top -= lineHeight_;
-        r.bottom += lineHeight_;
-        return r;
-    };
-    const UINT length = static_cast<UINT>(text.size());
-    for (auto m = first; m != end; ++m) {
-        if (m->kind == ShapeKind::Background) fill(dc, rectOf(*m), m->colour);
-        if (m->kind == ShapeKind::CoilBody) {
+    while (end != marks.end() && end->line == line) ++end;
+    return {first, end};
+}
+
+// A glyph may reach into the lines above and below.
+RECT glyphArea(RECT cells, int lineHeight) {
+    cells.top -= lineHeight;
+    cells.bottom += lineHeight;
+    return cells;
+}
+}  // namespace
+
+RECT SheetWindow::cellsBox(const MarkShape& m, int x, int top) const {
+    return RECT{x + m.column * columnWidth_, top, x + (m.column + m.width) * columnWidth_, top + lineHeight_};
+}
+
+// A stroke as thick as `pixelsAtNinePoints` on a 9-point sheet at 96 dpi,
+// scaled with the sheet, in whole pixels and never thinner than one.
+int SheetWindow::stroke(int pixelsAtNinePoints) const {
+    return std::max(1, static_cast<int>(std::lround(pixelsAtNinePoints * points_ / 9.0 * dpi_ / 96.0)));
+}
+
+// Under the glyphs: the step's element and the body of a pulled-in coil.
+void SheetWindow::paintUnder(HDC dc, int index, int x, int top) {
+    for (const MarkShape& m : marksOf(marks_, index)) {
+        const RECT r = cellsBox(m, x, top);
+        if (m.kind == ShapeKind::Background) fill(dc, r, m.colour);
+        if (m.kind == ShapeKind::CoilBody) {
             // Between the coil's brackets: the middle third of its cells.
-            RECT r = rectOf(*m);
             const int third = (r.right - r.left) / 3;
-            fill(dc, RECT{r.left + third, r.top + 3, r.right - third, r.bottom - 3}, m->colour);
+            const int inset = stroke(3);
+            fill(dc, RECT{r.left + third, r.top + inset, r.right - third, r.bottom - inset}, m.colour);
         }
     }
-    // The plain glyphs everywhere but where they are drawn in colour.
+}
+
+// The plain glyphs, in the text colour, everywhere but where they are drawn
+// in a colour of their own.
+void SheetWindow::paintGlyphs(HDC dc, int index, const std::wstring& text, const std::vector<INT>& advances, int x,
+                              int top) {
     const int saved = ::SaveDC(dc);
-    for (auto m = first; m != end; ++m) {
-        if (m->kind != ShapeKind::Glyphs) continue;
-        const RECT r = glyphArea(*m);
+    for (const MarkShape& m : marksOf(marks_, index)) {
+        if (m.kind != ShapeKind::Glyphs) continue;
+        const RECT r = glyphArea(cellsBox(m, x, top), lineHeight_);
         ::ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
     }
     ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
-    ::ExtTextOutW(dc, x, baseline, 0, nullptr, text.data(), length, advances.data());
+    ::ExtTextOutW(dc, x, top + ascent_, 0, nullptr, text.data(), static_cast<UINT>(text.size()), advances.data());
     ::RestoreDC(dc, saved);
-    for (auto m = first; m != end; ++m) {
-        const RECT r = rectOf(*m);
-        switch (m->kind) {
+}
+
+// Over the glyphs: glyphs again in their colour, the bar across a closed
+// gap, and the frame round a coil that differs.
+void SheetWindow::paintOver(HDC dc, int index, const std::wstring& text, const std::vector<INT>& advances, int x,
+                            int top) {
+    for (const MarkShape& m : marksOf(marks_, index)) {
+        const RECT r = cellsBox(m, x, top);
+        switch (m.kind) {
         case ShapeKind::Glyphs: {
-            const RECT clip = glyphArea(*m);
-            ::SetTextColor(dc, colourOf(m->colour));
-            ::ExtTextOutW(dc, x, baseline, ETO_CLIPPED, &clip, text.data(), length, advances.data());
+            if (text.empty()) break;
+            const RECT clip = glyphArea(r, lineHeight_);
+            ::SetTextColor(dc, colourOf(m.colour));
+            ::ExtTextOutW(dc, x, top + ascent_, ETO_CLIPPED, &clip, text.data(), static_cast<UINT>(text.size()),
+                          advances.data());
             break;
         }
         case ShapeKind::GapBar: {
-            const int middle = (r.top + r.bottom) / 2;
-            fill(dc, RECT{r.left, middle - 1, r.right, middle + 2}, m->colour);
+            const int thickness = stroke(3);
+            const int bar = (r.top + r.bottom) / 2 - (thickness - 1) / 2;
+            fill(dc, RECT{r.left, bar, r.right, bar + thickness}, m.colour);
             break;
         }
         case ShapeKind::Frame: {
-            HPEN pen = ::CreatePen(PS_SOLID, 2, colourOf(m->colour));
-            HGDIOBJ oldPen = ::SelectObject(dc, pen);
-            HGDIOBJ oldBrush = ::SelectObject(dc, ::GetStockObject(NULL_BRUSH));
-            ::Rectangle(dc, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1);
-            ::SelectObject(dc, oldBrush);
-            ::SelectObject(dc, oldPen);
-            ::DeleteObject(pen);
+            const int t = stroke(2);
+            fill(dc, RECT{r.left, r.top, r.right, r.top + t}, m.colour);
+            fill(dc, RECT{r.left, r.bottom - t, r.right, r.bottom}, m.colour);
+            fill(dc, RECT{r.left, r.top + t, r.left + t, r.bottom - t}, m.colour);
+            fill(dc, RECT{r.right - t, r.top + t, r.right, r.bottom - t}, m.colour);
             break;
         }
         case ShapeKind::Background:

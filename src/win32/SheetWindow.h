@@ -48,8 +48,12 @@ public:
     // A double click there.
     std::function<void(int line, int column)> cellDoubleClicked;
 
-    // The font follows the window's resolution.
-    void setDpi(int dpi);
+    // Ctrl held while the wheel turned `notches` over the sheet (up: positive).
+    std::function<void(int notches)> zoomTurned;
+
+    // The sheet's font at this size and the window's resolution; the grid is
+    // measured again and the scroll position keeps the same cells in sight.
+    void setFont(int dpi, double points);
 
 private:
     explicit SheetWindow(HWND window);
@@ -62,7 +66,13 @@ private:
     void scrollTo(int x, int y);
     void scrollBy(int bar, WPARAM request);
     void invalidateLines(int first, int last);
-    void paintLine(HDC dc, int index, const std::wstring& text, const std::vector<INT>& advances, int x, int top);
+    void measure();
+    void turnWheel(WPARAM wParam);
+    void paintUnder(HDC dc, int index, int x, int top);
+    void paintGlyphs(HDC dc, int index, const std::wstring& text, const std::vector<INT>& advances, int x, int top);
+    void paintOver(HDC dc, int index, const std::wstring& text, const std::vector<INT>& advances, int x, int top);
+    RECT cellsBox(const MarkShape& mark, int x, int top) const;
+    int stroke(int pixelsAtNinePoints) const;
     int columnsOf(const std::string& line) const;
     SIZE contentSize() const;
     SIZE viewSize() const;
@@ -70,11 +80,14 @@ private:
     HWND window_;
     HFONT font_ = nullptr;
     int dpi_ = 96;
+    double points_ = 9;
+    int wheel_ = 0;  // the wheel's turn not yet a whole notch
+    bool wheelZooms_ = false;  // that turn is with Ctrl held
     int columnWidth_ = 8;
     int lineHeight_ = 16;
     int ascent_ = 12;
     int padding_ = 2;
-    int widestColumns_ = 0;
+    int widestColumns_ = 0;  // of the printed rungs, trailing blanks left out
     int scrollX_ = 0;
     int scrollY_ = 0;
     std::vector<std::string> lines_;
