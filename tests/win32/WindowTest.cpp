@@ -38,6 +38,7 @@
 #include "app/LoginForm.h"
 #include "app/MainForm.h"
 #include "app/Buttons.h"
+#include "app/LayoutScale.h"
 #include "app/Login.h"
 #include "app/SysInfo.h"
 #include "circuit/WrittenListCheck.h"
@@ -119,6 +120,8 @@ public:
         checkTabOrder();
         checkTooltips();
         draw();
+        zoom();
+        smallScreen();
         convertAndEdit();
         checkList();
         saveAndOpenBack();
@@ -289,6 +292,9 @@ private:
         press(9);
         answerPrompt(kCoilPrompt, L"Y01");
         settle("Command9 Y01");
+        int scrolledX = -1;
+        driver_.onUiThread([&] { scrolledX = main_->sheet().scrollPosition().x; });
+        check(scrolledX == 0, "placing a coil keeps the left rail in view");
         press(11);
         settle("Command11");
         press(2);
@@ -305,6 +311,41 @@ private:
         driver_.onUiThread([&] { picture = main_->sheet().lines(); });
         check(picture.size() >= 6 && picture[1].find("┣┫  ┣━━┥  ┝━") != std::string::npos,
               "row 2 of the sheet as drawn: " + (picture.size() > 1 ? picture[1] : std::string()));
+    }
+
+    // 查看 → 放大 makes the sheet's grid larger, 实际大小 gives it back.
+    void zoom() {
+        auto columnWidth = [&] {
+            int width = 0;
+            driver_.onUiThread([&] { width = main_->sheet().columnWidth(); });
+            return width;
+        };
+        menu(MenuCommand::ActualSize);
+        const int actual = columnWidth();
+        menu(MenuCommand::ZoomIn);
+        check(columnWidth() > actual, "放大 widens the sheet's columns");
+        menu(MenuCommand::ActualSize);
+        check(columnWidth() == actual, "实际大小 gives the columns their width back");
+        settle("zoomed back");
+    }
+
+    // On a work area smaller than the form, the scaled layout keeps the
+    // right column inside the client area the window has there.
+    void smallScreen() {
+        const int dpi = static_cast<int>(::GetDpiForWindow(main_->hwnd()));
+        const ScreenRoom room = MainWindow::roomIn({1024, 700}, dpi);
+        const double factor = layoutScale(room);
+        check(factor < 1, "a 1024 x 700 work area scales the layout down");
+        driver_.onUiThread([&] { main_->layout(dpi, factor); });
+        const RECT client{0, 0, room.workWidth - room.frameWidth, room.workHeight - room.frameHeight - room.menuHeight};
+        for (HWND control : {main_->Command(13), main_->Command(14), main_->Text1(), main_->Picture2()}) {
+            RECT r;
+            ::GetWindowRect(control, &r);
+            ::MapWindowPoints(HWND_DESKTOP, main_->hwnd(), reinterpret_cast<POINT*>(&r), 2);
+            check(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom,
+                  "inside a small screen's client area: " + utf8(textOf(control)));
+        }
+        driver_.onUiThread([&] { main_->fitToScreen(); });
     }
 
     void convertAndEdit() {
