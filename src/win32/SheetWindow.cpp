@@ -99,7 +99,7 @@ LRESULT SheetWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         const auto& pressed = message == WM_LBUTTONDOWN ? cellPressed : cellDoubleClicked;
         if (x >= 0 && y >= 0 && pressed) {
             const int line = y / lineHeight_;
-            if (line < static_cast<int>(lines_.size())) pressed(line, x / columnWidth_);
+            if (line < static_cast<int>(lines_.size())) pressed(line, static_cast<int>(x / columnWidth_));
         }
         return 0;
     }
@@ -160,6 +160,15 @@ void SheetWindow::measure() {
     SIZE zero{};
     ::GetTextExtentPoint32W(dc, L"0", 1, &zero);
     columnWidth_ = std::max<int>(1, zero.cx);
+    // Where the font's full-width line glyph is about two columns wide, its
+    // half is the column: the rungs' lines then meet without gaps or overlaps
+    // at any size.
+    SIZE line{};
+    WORD lineGlyph = 0;
+    if (::GetGlyphIndicesW(dc, L"\u2501", 1, &lineGlyph, GGI_MARK_NONEXISTING_GLYPHS) != GDI_ERROR &&
+        lineGlyph != 0xFFFF && ::GetTextExtentPoint32W(dc, L"\u2501", 1, &line) &&
+        std::abs(line.cx - 2 * zero.cx) <= 1 && line.cx > 0)
+        columnWidth_ = line.cx / 2.0;
     TEXTMETRICW metrics{};
     ::GetTextMetricsW(dc, &metrics);
     ascent_ = metrics.tmAscent;
@@ -214,7 +223,7 @@ void SheetWindow::invalidateLines(int first, int last) {
 }
 
 SIZE SheetWindow::contentSize() const {
-    return {2 * padding_ + widestColumns_ * columnWidth_, 2 * padding_ + static_cast<int>(lines_.size()) * lineHeight_};
+    return {2 * padding_ + columnX(widestColumns_), 2 * padding_ + static_cast<int>(lines_.size()) * lineHeight_};
 }
 
 SIZE SheetWindow::viewSize() const {
@@ -263,7 +272,7 @@ void SheetWindow::scrollBy(int bar, WPARAM request) {
     info.cbSize = sizeof info;
     info.fMask = SIF_ALL;
     ::GetScrollInfo(window_, bar, &info);
-    const int step = bar == SB_VERT ? lineHeight_ : 2 * columnWidth_;
+    const int step = bar == SB_VERT ? lineHeight_ : columnX(2);
     int pos = bar == SB_VERT ? scrollY_ : scrollX_;
     switch (LOWORD(request)) {
     case SB_LINEUP: pos -= step; break;
@@ -283,7 +292,7 @@ void SheetWindow::scrollBy(int bar, WPARAM request) {
 void SheetWindow::ensureVisible(int row, int column) {
     const SIZE view = viewSize();
     const ScrollPosition to = scrollToShow({scrollX_, scrollY_}, view.cx, view.cy,
-                                           {static_cast<double>(columnWidth_), lineHeight_, padding_}, row, column,
+                                           {columnWidth_, lineHeight_, padding_}, row, column,
                                            contentSize().cx);
     scrollTo(to.x, to.y);
 }
@@ -311,7 +320,7 @@ void SheetWindow::paint() {
         // width in columns; the second half of a surrogate pair advances none.
         for (const PlacedCodePoint& c : placeLine(lines_[static_cast<std::size_t>(i)])) {
             appendUtf16(line.text, c.codePoint);
-            line.advances.push_back(c.width * columnWidth_);
+            line.advances.push_back(columnX(c.column + c.width) - columnX(c.column));
             if (c.codePoint >= 0x10000) line.advances.push_back(0);
         }
         printed.push_back(std::move(line));
@@ -350,7 +359,7 @@ RECT glyphArea(RECT cells, int lineHeight) {
 }  // namespace
 
 RECT SheetWindow::cellsBox(const MarkShape& m, int x, int top) const {
-    return RECT{x + m.column * columnWidth_, top, x + (m.column + m.width) * columnWidth_, top + lineHeight_};
+    return RECT{x + columnX(m.column), top, x + columnX(m.column + m.width), top + lineHeight_};
 }
 
 // A stroke as thick as `pixelsAtNinePoints` on a 9-point sheet at 96 dpi,

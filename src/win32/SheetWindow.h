@@ -5,6 +5,7 @@
 // it again whenever it is uncovered or resized, and scrolls when the sheet
 // is larger than the window. A new picture repaints only the lines that
 // differ from the one shown.
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -32,7 +33,10 @@ public:
     void ensureVisible(int row, int column);
 
     // Geometry of the grid, in pixels, at the window's resolution.
-    int columnWidth() const { return columnWidth_; }
+    // A column's width, rounded; columns stand at columnX, which keeps the
+    // width's fraction so that a full-width glyph covers its two columns.
+    int columnWidth() const { return static_cast<int>(std::lround(columnWidth_)); }
+    int columnX(int column) const { return static_cast<int>(std::lround(column * columnWidth_)); }
     int lineHeight() const { return lineHeight_; }
     POINT scrollPosition() const { return {scrollX_, scrollY_}; }
     int padding() const { return padding_; }  // round the grid
@@ -83,7 +87,7 @@ private:
     double points_ = 9;
     int wheel_ = 0;  // the wheel's turn not yet a whole notch
     bool wheelZooms_ = false;  // that turn is with Ctrl held
-    int columnWidth_ = 8;
+    double columnWidth_ = 8;
     int lineHeight_ = 16;
     int ascent_ = 12;
     int padding_ = 2;

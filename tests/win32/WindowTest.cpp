@@ -119,8 +119,8 @@ public:
         checkPlaces(main_->hwnd(), mainFormControls(), [&](const ControlSpec& def) { return controlOfMain(def); });
         checkTabOrder();
         checkTooltips();
+        zoom();  // ends at the actual size, whatever an earlier run left
         draw();
-        zoom();
         smallScreen();
         convertAndEdit();
         checkList();
@@ -545,7 +545,7 @@ private:
             for (int c = 0; c < 200 && at.x < 0; ++c) {
                 const int col = cellAtDisplayColumn(ladder, 2, c);
                 if (col >= 0 && sim.contactDeviceAt(2, col) == x01)
-                    at = {sheet.padding() + c * sheet.columnWidth() + 1 - sheet.scrollPosition().x,
+                    at = {sheet.padding() + sheet.columnX(c) + 1 - sheet.scrollPosition().x,
                           sheet.padding() + sheet.lineHeight() + sheet.lineHeight() / 2 - sheet.scrollPosition().y};
             }
         });
