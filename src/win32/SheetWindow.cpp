@@ -160,15 +160,13 @@ void SheetWindow::measure() {
     SIZE zero{};
     ::GetTextExtentPoint32W(dc, L"0", 1, &zero);
     columnWidth_ = std::max<int>(1, zero.cx);
-    // Where the font's full-width line glyph is about two columns wide, its
-    // half is the column: the rungs' lines then meet without gaps or overlaps
-    // at any size.
-    SIZE line{};
-    WORD lineGlyph = 0;
-    if (::GetGlyphIndicesW(dc, L"\u2501", 1, &lineGlyph, GGI_MARK_NONEXISTING_GLYPHS) != GDI_ERROR &&
-        lineGlyph != 0xFFFF && ::GetTextExtentPoint32W(dc, L"\u2501", 1, &line) &&
-        std::abs(line.cx - 2 * zero.cx) <= 1 && line.cx > 0)
-        columnWidth_ = line.cx / 2.0;
+    // In a font whose half-width characters are half its size, as the
+    // sheet's are, that half is the column, fraction and all: the sheet then
+    // grows and shrinks with the font's size, not with its rounded advances.
+    LOGFONTW made{};
+    ::GetObjectW(font_, sizeof made, &made);
+    const double half = std::abs(made.lfHeight) / 2.0;
+    if (std::abs(zero.cx - half) <= 1) columnWidth_ = std::max(1.0, half);
     TEXTMETRICW metrics{};
     ::GetTextMetricsW(dc, &metrics);
     ascent_ = metrics.tmAscent;
