@@ -116,7 +116,10 @@ public:
         check(!::IsWindowVisible(flow_.login().hwnd()), "login dialog hidden");
         check(textOf(main_->hwnd()) == wide(kProgramTitle), "main window caption");
         checkAgainstCore("after Form_Load");
-        checkPlaces(main_->hwnd(), mainFormControls(), [&](const ControlSpec& def) { return controlOfMain(def); });
+        double factor = 1;
+        driver_.onUiThread([&] { factor = main_->layoutFactor(); });
+        checkPlaces(main_->hwnd(), mainFormControls(), [&](const ControlSpec& def) { return controlOfMain(def); },
+                    factor);
         checkTabOrder();
         checkTooltips();
         zoom();  // ends at the actual size, whatever an earlier run left
@@ -163,9 +166,10 @@ private:
         driver_.pressKey(login.txtPassword(), VK_RETURN);  // Enter in a text box presses cmdOK
     }
 
-    // Every control stands where its table puts it, at the window's resolution.
+    // Every control stands where its table puts it, at the window's
+    // resolution and layout scale.
     template <typename Find>
-    void checkPlaces(HWND window, std::span<const ControlSpec> controls, Find find) {
+    void checkPlaces(HWND window, std::span<const ControlSpec> controls, Find find, double factor = 1) {
         const int dpi = static_cast<int>(::GetDpiForWindow(window));
         for (const ControlSpec& def : controls) {
             HWND control = find(def);
@@ -173,7 +177,7 @@ private:
             RECT r;
             ::GetWindowRect(control, &r);
             ::MapWindowPoints(HWND_DESKTOP, ::GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-            const PixelRect want = toPixels(def.place, dpi);
+            const PixelRect want = toPixels(scaled(def.place, factor), dpi);
             check(r.left == want.left && r.top == want.top && r.right - r.left == want.width &&
                       r.bottom - r.top == want.height,
                   std::string(def.name) + " stands at its place in twips");
