@@ -40,6 +40,7 @@
 #include "app/Buttons.h"
 #include "app/LayoutScale.h"
 #include "app/Login.h"
+#include "app/SheetZoom.h"
 #include "app/SysInfo.h"
 #include "circuit/WrittenListCheck.h"
 #include "document/Document.h"
@@ -330,6 +331,23 @@ private:
         check(columnWidth() > actual, "放大 widens the sheet's columns");
         menu(MenuCommand::ActualSize);
         check(columnWidth() == actual, "实际大小 gives the columns their width back");
+        // The wheel over the sheet: plain, it scrolls; with Ctrl, two half
+        // notches make one step in.
+        auto zoom = [&] {
+            int percent = 0;
+            driver_.onUiThread([&] { percent = main_->controller().zoom(); });
+            return percent;
+        };
+        auto wheel = [&](WORD keys, short delta) {
+            driver_.post(main_->Picture1(), WM_MOUSEWHEEL, MAKEWPARAM(keys, static_cast<WORD>(delta)), 0);
+        };
+        wheel(0, WHEEL_DELTA);
+        check(zoom() == kActualZoom, "the wheel alone does not zoom");
+        wheel(MK_CONTROL, WHEEL_DELTA / 2);
+        check(zoom() == kActualZoom, "half a notch does not zoom yet");
+        wheel(MK_CONTROL, WHEEL_DELTA / 2);
+        check(zoom() == zoomedIn(kActualZoom) && columnWidth() > actual, "Ctrl+wheel up zooms in a step");
+        menu(MenuCommand::ActualSize);
         settle("zoomed back");
     }
 
