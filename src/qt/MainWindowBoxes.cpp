@@ -3,6 +3,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include "DeviceTableWindow.h"
 #include "Dialogs.h"
 #include "MainWindow.h"
 #include "PicturePainter.h"
@@ -15,6 +16,11 @@ QString qtext(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 std::string MainWindow::askPicturePath(const std::string& title, const std::string& suggested) {
     return askPictureToSave(this, qtext(title), qtext(suggested)).toStdString();
+}
+
+std::string MainWindow::askTracePath(const std::string& title, const std::string& suggested) {
+    QWidget* parent = deviceTable_ && deviceTable_->isVisible() ? static_cast<QWidget*>(deviceTable_) : this;
+    return askTraceToSave(parent, qtext(title), qtext(suggested)).toStdString();
 }
 
 std::string MainWindow::writePicture(const Picture& picture, const std::string& path, PictureFormat format) {

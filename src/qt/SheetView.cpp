@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -17,7 +18,14 @@ namespace lp {
 
 namespace {
 constexpr int kPadding = 2;  // pixels between the border and the first column / line
+
+// The length of `text` without its trailing spaces.
+qsizetype lastDrawn(const QString& text) {
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1).isSpace()) --end;
+    return end;
 }
+}  // namespace
 
 SheetView::SheetView(QWidget* parent)
     : QAbstractScrollArea(parent), font_(sheetFont()), glyphs_(font_, viewport()) {
@@ -28,8 +36,21 @@ SheetView::SheetView(QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
-    viewport()->setFont(font_);
+    measure();
+}
 
+void SheetView::setFontPixels(int pixels) {
+    if (font_.pixelSize() == pixels) return;
+    font_.setPixelSize(pixels);
+    glyphs_ = LineGlyphs(font_, viewport());
+    measure();
+    for (Line& line : lines_) line.runs = glyphs_.runsFor(line.text, columnWidth_);
+    updateScrollBars();
+    viewport()->update();
+}
+
+void SheetView::measure() {
+    viewport()->setFont(font_);
     const QFontMetricsF metrics(font_);
     columnWidth_ = metrics.horizontalAdvance(QLatin1Char('0'));
     if (columnWidth_ <= 0) columnWidth_ = 1;
@@ -57,7 +78,9 @@ void SheetView::showPicture(const std::vector<std::string>& lines) {
         if (line.printed == lines[i]) continue;
         line.printed = lines[i];
         line.text = QString::fromStdString(line.printed);
-        line.columns = displayColumns(line.text);
+        // The printed lines run on in spaces past the right rail: only what
+        // is drawn counts for the width.
+        line.columns = displayColumns(QStringView(line.text).left(lastDrawn(line.text)));
         line.runs = glyphs_.runsFor(line.text, columnWidth_);
     }
     widestColumns_ = 0;
@@ -89,7 +112,7 @@ void SheetView::ensureVisible(int row, int column) {
     QScrollBar* h = horizontalScrollBar();
     QScrollBar* v = verticalScrollBar();
     const ScrollPosition to = scrollToShow({h->value(), v->value()}, viewport()->width(), viewport()->height(),
-                                           {columnWidth_, lineHeight_, kPadding}, row, column);
+                                           {columnWidth_, lineHeight_, kPadding}, row, column, contentSize().width());
     v->setValue(to.y);
     h->setValue(to.x);
 }
@@ -104,6 +127,19 @@ bool SheetView::cellAt(const QPointF& position, int& line, int& column) const {
     line = static_cast<int>(std::floor((at.y() - kPadding) / lineHeight_));
     column = static_cast<int>(std::floor((at.x() - kPadding) / columnWidth_));
     return line >= 0 && line < lineCount() && column >= 0;
+}
+
+void SheetView::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    // A notch is 120; finer wheels add up to whole notches.
+    wheelAngle_ += event->angleDelta().y();
+    const int notches = wheelAngle_ / 120;
+    wheelAngle_ -= notches * 120;
+    if (notches != 0) emit zoomWheel(notches);
+    event->accept();
 }
 
 void SheetView::mousePressEvent(QMouseEvent* event) {
@@ -151,7 +187,12 @@ void SheetView::paintMarks(QPainter& painter, const Line& line, QPointF baseline
             for (const QGlyphRun& run : line.runs) painter.drawGlyphRun(baseline, run);
             painter.restore();
             break;
-        case ShapeKind::GapBar: painter.fillRect(QRectF(r.left(), r.center().y() - 1, r.width(), 2.5), colour(m.colour)); break;
+        case ShapeKind::GapBar:
+            // Three whole pixels high at the middle, heavier than the light strokes.
+            painter.fillRect(QRect(static_cast<int>(std::floor(r.left())), static_cast<int>(std::lround(r.center().y())) - 1,
+                                   static_cast<int>(std::ceil(r.width())), 3),
+                             colour(m.colour));
+            break;
         case ShapeKind::Frame:
             painter.save();
             painter.setPen(QPen(colour(m.colour), 2));

@@ -26,6 +26,10 @@ class SheetView : public QAbstractScrollArea {
 public:
     explicit SheetView(QWidget* parent = nullptr);
 
+    // The sheet font's em in pixels (the window's scale and zoom): the grid
+    // is measured again and every line laid out anew.
+    void setFontPixels(int pixels);
+
     // Replaces what the view shows by these printed lines (UTF-8).
     void showPicture(const std::vector<std::string>& lines);
 
@@ -56,10 +60,13 @@ signals:
     void cellPressed(int line, int column);
     // A double click of the left button there.
     void cellDoubleClicked(int line, int column);
+    // The wheel turned `notches` (up: positive) with Ctrl held: a zoom.
+    void zoomWheel(int notches);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -73,6 +80,7 @@ private:
         QList<QGlyphRun> runs;  // see LineGlyphs::runsFor
     };
 
+    void measure();
     void updateScrollBars();
     void updateLines(int first, int last);
     void paintMarks(QPainter& painter, const Line& line, QPointF baseline, std::size_t firstMark, std::size_t endMark);
@@ -82,7 +90,8 @@ private:
     double columnWidth_ = 0;
     int lineHeight_ = 0;
     int ascent_ = 0;
-    int widestColumns_ = 0;
+    int widestColumns_ = 0;  // of what is drawn, trailing spaces left out
+    int wheelAngle_ = 0;     // of a turn not yet a whole notch
     std::vector<Line> lines_;
     bool cellAt(const QPointF& position, int& line, int& column) const;
 

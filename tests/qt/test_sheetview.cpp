@@ -151,7 +151,8 @@ private slots:
         // Everything after the name is shifted by three columns.
         const auto& placed = view.placedLine(0);
         QCOMPARE(placed.back().column, 148);
-        QCOMPARE(view.contentSize().width(), qCeil(149 * view.columnWidth()) + 4);
+        // The spaces that pad the lines past the right rail do not widen it.
+        QVERIFY(view.contentSize().width() < qCeil(146 * view.columnWidth()));
     }
 
     void sheetFontDrawsGlyphsTwoColumnsWide() {
@@ -281,6 +282,7 @@ private slots:
         view.resize(300, 200);
         view.show();
         std::vector<std::string> lines(260, std::string(146, ' '));
+        lines[1] = std::string(145, ' ') + "|";  // drawn as far as the last column
         view.showPicture(lines);
         QScrollBar* v = view.verticalScrollBar();
         QVERIFY(v->maximum() > 0);
