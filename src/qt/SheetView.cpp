@@ -12,12 +12,30 @@
 #include <utility>
 
 #include "FontSetup.h"
+#include "texts/StrokeWeight.h"
 #include "app/SheetScroll.h"
 
 namespace lp {
 
 namespace {
 constexpr int kPadding = 2;  // pixels between the border and the first column / line
+
+// `text` with only the characters `keep` takes, each other one blanked
+// over its display columns.
+QString keepOnly(const QString& text, bool (*keep)(char32_t)) {
+    QString kept;
+    bool any = false;
+    for (const char32_t c : text.toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        if (keep(c)) {
+            kept += one;
+            any = true;
+        } else {
+            kept += QString(displayColumns(one), QLatin1Char(' '));
+        }
+    }
+    return any ? kept : QString();
+}
 
 // The length of `text` without its trailing spaces.
 qsizetype lastDrawn(const QString& text) {
@@ -44,7 +62,7 @@ void SheetView::setFontPixels(int pixels) {
     font_.setPixelSize(pixels);
     glyphs_ = LineGlyphs(font_, viewport());
     measure();
-    for (Line& line : lines_) line.runs = glyphs_.runsFor(line.text, columnWidth_);
+    for (Line& line : lines_) layOut(line);
     updateScrollBars();
     viewport()->update();
 }
@@ -81,12 +99,27 @@ void SheetView::showPicture(const std::vector<std::string>& lines) {
         // The printed lines run on in spaces past the right rail: only what
         // is drawn counts for the width.
         line.columns = displayColumns(QStringView(line.text).left(lastDrawn(line.text)));
-        line.runs = glyphs_.runsFor(line.text, columnWidth_);
+        layOut(line);
     }
     widestColumns_ = 0;
     for (const Line& line : lines_) widestColumns_ = std::max(widestColumns_, line.columns);
     updateScrollBars();
     if (!changed.empty()) updateLines(changed.first, changed.last);
+}
+
+void SheetView::layOut(Line& line) {
+    line.runs = glyphs_.runsFor(line.text, columnWidth_);
+    line.heavyAcross = glyphs_.runsFor(keepOnly(line.text, hasHeavyAcross), columnWidth_);
+    line.heavyDown = glyphs_.runsFor(keepOnly(line.text, hasHeavyDown), columnWidth_);
+}
+
+// The glyphs in the painter's pen, the heavy strokes a device pixel
+// thicker: once more a pixel lower, and once more a pixel to the right.
+void SheetView::drawGlyphs(QPainter& painter, const Line& line, QPointF baseline) const {
+    for (const QGlyphRun& run : line.runs) painter.drawGlyphRun(baseline, run);
+    const double pixel = 1.0 / devicePixelRatio();
+    for (const QGlyphRun& run : line.heavyAcross) painter.drawGlyphRun(baseline + QPointF(0, pixel), run);
+    for (const QGlyphRun& run : line.heavyDown) painter.drawGlyphRun(baseline + QPointF(pixel, 0), run);
 }
 
 // Schedules the repaint of lines first..last, and of one line either side:
@@ -175,7 +208,7 @@ void SheetView::paintMarks(QPainter& painter, const Line& line, QPointF baseline
             painter.fillRect(r.adjusted(r.width() / 3, 3, -r.width() / 3, -3), colour(m.colour));
         }
     }
-    for (const QGlyphRun& run : line.runs) painter.drawGlyphRun(baseline, run);
+    drawGlyphs(painter, line, baseline);
     for (std::size_t k = firstMark; k < endMark; ++k) {
         const MarkShape& m = marks_[k];
         const QRectF r = rectOf(m);
@@ -184,7 +217,7 @@ void SheetView::paintMarks(QPainter& painter, const Line& line, QPointF baseline
             painter.save();
             painter.setClipRect(r.toAlignedRect());
             painter.setPen(colour(m.colour));
-            for (const QGlyphRun& run : line.runs) painter.drawGlyphRun(baseline, run);
+            drawGlyphs(painter, line, baseline);
             painter.restore();
             break;
         case ShapeKind::GapBar:
@@ -224,7 +257,7 @@ void SheetView::paintEvent(QPaintEvent* event) {
         std::size_t end = mark;
         while (end < marks_.size() && marks_[end].line == i) ++end;
         if (end == mark) {
-            for (const QGlyphRun& run : line.runs) painter.drawGlyphRun(baseline, run);
+            drawGlyphs(painter, line, baseline);
         } else {
             paintMarks(painter, line, baseline, mark, end);
             painter.setPen(palette().color(QPalette::Text));

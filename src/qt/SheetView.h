@@ -6,6 +6,7 @@
 // larger than the view. A new picture lays out and repaints only the lines
 // that differ from the one shown.
 #include <QAbstractScrollArea>
+#include <QPainter>
 #include <QColor>
 #include <cstdint>
 #include <QFont>
@@ -78,7 +79,11 @@ private:
         QString text;
         int columns = 0;
         QList<QGlyphRun> runs;  // see LineGlyphs::runsFor
+        QList<QGlyphRun> heavyAcross, heavyDown;  // the heavy strokes alone, drawn again to thicken them
     };
+
+    void layOut(Line& line);
+    void drawGlyphs(QPainter& painter, const Line& line, QPointF baseline) const;
 
     void measure();
     void updateScrollBars();

@@ -11,6 +11,7 @@
 #include "DisplayColumns.h"
 #include "FontSetup.h"
 #include "SheetView.h"
+#include "texts/StrokeWeight.h"
 #include "sheet/Glyphs.h"
 #include "sheet/Ladder.h"
 
@@ -221,11 +222,17 @@ private slots:
         QPainter painter(&drawn);
         painter.setFont(sheetFont());
         painter.setPen(view.palette().color(QPalette::Text));
+        // The heavy strokes a pixel thicker: drawn again a pixel lower or further right.
         for (int i = 0; i < view.lineCount(); ++i) {
             const QString line = view.line(i);
             for (const PlacedChar& c : view.placedLine(i)) {
                 const QPointF cell = view.cellOrigin(i, c.column);
-                painter.drawText(QPointF(cell.x(), cell.y() + view.ascent()), line.mid(c.at, c.units()));
+                const QString text = line.mid(c.at, c.units());
+                const char32_t code = text.toUcs4().front();
+                const QPointF at(cell.x(), cell.y() + view.ascent());
+                painter.drawText(at, text);
+                if (hasHeavyAcross(code)) painter.drawText(at + QPointF(0, 1), text);
+                if (hasHeavyDown(code)) painter.drawText(at + QPointF(1, 0), text);
             }
         }
         painter.end();
@@ -275,6 +282,22 @@ private slots:
         QCOMPARE(shown.view.lineCount(), 5);
         QCOMPARE(shown.view.line(3), QString::fromStdString(five[3]));
         QCOMPARE(onScreen(shown.view), all);
+    }
+
+    void aSheetInAnotherSizeIsDrawnOnItsGrid() {
+        const std::vector<std::string> picture{"  ┃X01", "  ┣┫  ┣━━━（  ）━┫"};
+        for (int pixels : {8, 12, 16}) {
+            SheetView view;
+            view.setFontPixels(pixels);
+            view.resize(400, 100);
+            view.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&view));
+            view.showPicture(picture);
+            QCOMPARE(view.columnWidth(), pixels / 2.0);
+            const QImage shown = onScreen(view);
+            QVERIFY(inkIn(shown, QRect(0, 0, shown.width(), view.lineHeight())) > 0);
+            QVERIFY(inkIn(shown, QRect(0, view.lineHeight(), shown.width(), view.lineHeight())) > 0);
+        }
     }
 
     void scrollsToTheCursorsRung() {
