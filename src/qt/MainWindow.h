@@ -124,6 +124,7 @@ private:
     DeviceTableWindow* deviceTable_ = nullptr;
     QTimer* scanTimer_ = nullptr;
     double factor_ = 1;
+    double ratio_ = 1;  // device pixels to a pixel of the layout
     bool laidOut_ = false;
     bool followsScreen_ = false;
 };

@@ -2,6 +2,8 @@
 // the layout scale that lets the whole layout fit the screen's work area,
 // the sheet's font at that scale and the user's zoom, and the device table
 // beside the window or over the right part of the sheet.
+#include <cmath>
+
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -47,8 +49,10 @@ void MainWindow::fitToScreen() {
     const QSize edges = frame.isEmpty() ? kUnframedGuess : frame;
     const double factor = layoutScale({work.width(), work.height(), kStandardDpi, edges.width(), edges.height(),
                                        menuBar_->sizeHint().height()});
-    if (factor == factor_ && laidOut_) return;
+    const double ratio = devicePixelRatioF();
+    if (factor == factor_ && ratio == ratio_ && laidOut_) return;
     factor_ = factor;
+    ratio_ = ratio;
     laidOut_ = true;
     applyLayout();
 }
@@ -64,7 +68,7 @@ void MainWindow::applyLayout() {
             control->setFont(font);
         }
     }
-    picture1_->setFontPixels(sheetFontPixels(factor_, controller_.zoom(), kStandardDpi));
+    setSheetZoom(controller_.zoom());
     placeClientArea();
 }
 
@@ -76,8 +80,11 @@ void MainWindow::placeClientArea() {
     picture1_->setGeometry(0, 0, twipsToPixels(kPicture1Width * factor_), client_->height());
 }
 
+// In whole device pixels, so that the grid stays on them when the screen
+// scales the window.
 void MainWindow::setSheetZoom(int percent) {
-    picture1_->setFontPixels(sheetFontPixels(factor_, percent, kStandardDpi));
+    const double ratio = devicePixelRatioF();
+    picture1_->setFontPixels(sheetFontPixels(factor_, percent, static_cast<int>(std::lround(kStandardDpi * ratio))) / ratio);
 }
 
 void MainWindow::placeDeviceTable() {

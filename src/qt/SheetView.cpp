@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "FontSetup.h"
+#include "app/Twips.h"
 #include "texts/StrokeWeight.h"
 #include "app/SheetScroll.h"
 
@@ -57,9 +58,10 @@ SheetView::SheetView(QWidget* parent)
     measure();
 }
 
-void SheetView::setFontPixels(int pixels) {
-    if (font_.pixelSize() == pixels) return;
-    font_.setPixelSize(pixels);
+void SheetView::setFontPixels(double pixels) {
+    const double points = pixels * 72 / kStandardDpi;
+    if (font_.pointSizeF() == points) return;
+    font_.setPointSizeF(points);
     glyphs_ = LineGlyphs(font_, viewport());
     measure();
     for (Line& line : lines_) layOut(line);

@@ -29,7 +29,7 @@ public:
 
     // The sheet font's em in pixels (the window's scale and zoom): the grid
     // is measured again and every line laid out anew.
-    void setFontPixels(int pixels);
+    void setFontPixels(double pixels);
 
     // Replaces what the view shows by these printed lines (UTF-8).
     void showPicture(const std::vector<std::string>& lines);
