@@ -5,6 +5,10 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QScreen>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -176,6 +180,20 @@ QString askFileToSave(QWidget* parent, const QString& title, const QString& sugg
 }
 
 }  // namespace
+
+void showPrintPreview(QWidget* parent, const std::function<void(QPrinter*)>& paint) {
+    const ChineseQtTexts texts;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(QStringLiteral("打印预览"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, paint);
+    // Large enough to read the page: most of the screen the window is on.
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+        const QRect work = screen->availableGeometry();
+        preview.resize(work.width() * 3 / 4, work.height() * 9 / 10);
+    }
+    preview.exec();
+}
 
 QString askPictureToSave(QWidget* parent, const QString& title, const QString& suggested) {
     return askFileToSave(parent, title, suggested, {kPictureFilterPng, kPictureFilterSvg, kPictureFilterPdf});

@@ -1,6 +1,5 @@
 // The main window's modal boxes, its picture files and printing: what the
 // controller asks of it, answered by the dialogs.
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 #include "DeviceTableWindow.h"
@@ -31,11 +30,7 @@ std::string MainWindow::writePicture(const Picture& picture, const std::string& 
 }
 
 void MainWindow::printPicture(const Picture& picture) {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog preview(&printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [&picture](QPrinter* device) { paintPicturePages(*device, picture); });
-    preview.exec();
+    showPrintPreview(this, [&picture](QPrinter* device) { paintPicturePages(*device, picture); });
 }
 
 }  // namespace lp
