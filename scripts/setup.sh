@@ -7,7 +7,7 @@ BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           clang libclang-rt-14-dev
-          libicu-dev libxcb1-dev librsvg2-bin xvfb xauth
+          libicu-dev libxcb1-dev librsvg2-bin poppler-utils xvfb xauth
           fonts-arphic-uming fonts-arphic-ukai fonts-wqy-zenhei fontconfig qt6-translations-l10n)
 
 missing=()

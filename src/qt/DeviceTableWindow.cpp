@@ -7,11 +7,13 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMoveEvent>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "PictureView.h"
+#include "app/PictureExport.h"
 #include "app/UserInterface.h"
 #include "texts/DeviceTableTexts.h"
 
@@ -59,6 +61,8 @@ DeviceTableWindow::DeviceTableWindow(MainController& controller, QWidget* parent
     trace_ = new PictureView(this);
     trace_->setObjectName(QStringLiteral("Trace"));
     layout->addWidget(trace_);
+    trace_->setMouseTracking(true);
+    trace_->hovered = [this](std::optional<double> x) { controller_.traceHovered(x); };
 
     auto* controls = new QGridLayout;
     runPause_ = new QPushButton(text(kRunText), this);
@@ -84,6 +88,9 @@ DeviceTableWindow::DeviceTableWindow(MainController& controller, QWidget* parent
     controls->addWidget(oneStep_, 1, 1);
     controls->addWidget(reset_, 2, 0);
     controls->addWidget(stop_, 2, 1);
+    saveTrace_ = new QPushButton(text(kSaveTraceButton), this);
+    saveTrace_->setObjectName(QStringLiteral("SaveTrace"));
+    controls->addWidget(saveTrace_, 3, 0, 1, 2);
     layout->addLayout(controls);
     layout->addStretch(1);
 
@@ -105,6 +112,7 @@ DeviceTableWindow::DeviceTableWindow(MainController& controller, QWidget* parent
     connect(stop_, &QPushButton::clicked, this, [this] {
         controller_.stopSimulation();
     });
+    connect(saveTrace_, &QPushButton::clicked, this, [this] { controller_.exportTrace(); });
 }
 
 void DeviceTableWindow::showTable(const DeviceTableModel& model, bool opened) {
@@ -162,6 +170,17 @@ void DeviceTableWindow::showTable(const DeviceTableModel& model, bool opened) {
     runPause_->setText(text(model.runPause));
     oneScan_->setEnabled(model.stepsEnabled);
     oneStep_->setEnabled(model.stepsEnabled);
+}
+
+void DeviceTableWindow::placeAt(const QPoint& topLeft) {
+    placing_ = true;
+    move(topLeft);
+    placing_ = false;
+}
+
+void DeviceTableWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (!placing_ && isVisible() && event->spontaneous()) controller_.deviceTableMoved({x(), y()});
 }
 
 void DeviceTableWindow::closeEvent(QCloseEvent* event) {

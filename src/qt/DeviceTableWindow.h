@@ -42,10 +42,16 @@ public:
     QPushButton* oneStep() const { return oneStep_; }
     QPushButton* resetButton() const { return reset_; }
     QPushButton* stopButton() const { return stop_; }
+    QPushButton* saveTraceButton() const { return saveTrace_; }
+
+    // Moves the table without taking it for a move of the user's.
+    void placeAt(const QPoint& topLeft);
 
 protected:
     // Closing the table from its frame ends the simulation, as its stop button does.
     void closeEvent(QCloseEvent* event) override;
+    // A move of the user's is kept for the next time the table opens.
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     MainController& controller_;
@@ -61,6 +67,8 @@ private:
     QPushButton* runPause_ = nullptr;
     QSpinBox* period_ = nullptr;
     QPushButton *oneScan_ = nullptr, *oneStep_ = nullptr, *reset_ = nullptr, *stop_ = nullptr;
+    QPushButton* saveTrace_ = nullptr;
+    bool placing_ = false;
 };
 
 }  // namespace lp

@@ -5,6 +5,10 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QScreen>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -150,24 +154,53 @@ QString askDrawingToOpen(QWidget* parent, const QString& title, const QString& f
     return chosenFile(*dialog);
 }
 
-QString askPictureToSave(QWidget* parent, const QString& title, const QString& suggested) {
+namespace {
+
+QString suffixOf(const QString& filter) { return filter.section(QStringLiteral("*."), 1).section(QLatin1Char(')'), 0, 0); }
+
+// A save dialog for the file types of `filters` (UTF-8), the first chosen.
+QString askFileToSave(QWidget* parent, const QString& title, const QString& suggested,
+                      std::initializer_list<const char*> filters) {
     const ChineseQtTexts texts;
     QFileDialog dialog(parent, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    const QStringList filters{QString::fromUtf8(kPictureFilterPng), QString::fromUtf8(kPictureFilterSvg),
-                              QString::fromUtf8(kPictureFilterPdf)};
-    dialog.setNameFilters(filters);
+    QStringList names;
+    for (const char* filter : filters) names << QString::fromUtf8(filter);
+    dialog.setNameFilters(names);
     // A name without a known ending takes that of the chosen file type.
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        dialog.setDefaultSuffix(filter.section(QStringLiteral("*."), 1).section(QLatin1Char(')'), 0, 0));
-    });
-    dialog.setDefaultSuffix(QStringLiteral("png"));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+    dialog.setDefaultSuffix(suffixOf(names.front()));
     if (QFileInfo(suggested).isDir())
         dialog.setDirectory(suggested);
     else if (!suggested.isEmpty())
         dialog.selectFile(suggested);
     return chosenFile(dialog);
+}
+
+}  // namespace
+
+void showPrintPreview(QWidget* parent, const std::function<void(QPrinter*)>& paint) {
+    const ChineseQtTexts texts;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(QStringLiteral("打印预览"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, paint);
+    // Large enough to read the page: most of the screen the window is on.
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+        const QRect work = screen->availableGeometry();
+        preview.resize(work.width() * 3 / 4, work.height() * 9 / 10);
+    }
+    preview.exec();
+}
+
+QString askPictureToSave(QWidget* parent, const QString& title, const QString& suggested) {
+    return askFileToSave(parent, title, suggested, {kPictureFilterPng, kPictureFilterSvg, kPictureFilterPdf});
+}
+
+QString askTraceToSave(QWidget* parent, const QString& title, const QString& suggested) {
+    return askFileToSave(parent, title, suggested, {kTraceFilterCsv, kPictureFilterSvg, kPictureFilterPng});
 }
 
 QString askDrawingToSave(QWidget* parent, const QString& title, const QString& suggested) {

@@ -3,6 +3,7 @@
 #include <functional>
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 namespace lp {
@@ -21,6 +22,11 @@ bool askYesNoBox(QWidget* parent, const QString& text, const QString& caption);
 
 // The save dialog of 导出图片: PNG, SVG and PDF; "" when cancelled.
 QString askPictureToSave(QWidget* parent, const QString& title, const QString& suggested);
+// 打印: the preview of the pages `paint` draws, with the system's print
+// dialog (and its PDF file) behind its print button.
+void showPrintPreview(QWidget* parent, const std::function<void(QPrinter*)>& paint);
+// 保存时序图: CSV, SVG or PNG.
+QString askTraceToSave(QWidget* parent, const QString& title, const QString& suggested);
 
 // The question before leaving with unsaved changes: 保存 (the default),
 // 不保存 and 取消 (also Esc and the close box).

@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QTextBlock>
 #include <QTimer>
+#include <QWindow>
 
 #include "AboutDialog.h"
 #include "AppIcon.h"
@@ -51,15 +52,15 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), ui_(this), controller
     setTabOrderOfControls();
     controller_.showAll();
     controller_.useUsersRecentDrawings();
+    controller_.useUsersViewSettings();
 
-    resize(restoredClientSize() + QSize(0, menuBar_->sizeHint().height()));
+    fitToScreen();
+    resize(restoredClientSize(factor_) + QSize(0, menuBar_->sizeHint().height()));
     placeClientArea();
     centreOnScreen(*this);
 }
 
 MainWindow::~MainWindow() = default;
-
-QSize MainWindow::restoredClientSize() { return twipsRect(kMainClient).size(); }
 
 QPushButton* MainWindow::Command(int n) const {
     return n >= 1 && n < static_cast<int>(commands_.size()) ? commands_[static_cast<std::size_t>(n)] : nullptr;
@@ -101,26 +102,20 @@ void MainWindow::createMenus() {
 void MainWindow::createControls() {
     picture1_ = new SheetView(client_);
     picture1_->setObjectName(QStringLiteral("Picture1"));
-    picture1_->setGeometry(twipsRect(def("Picture1").place));
 
     picture2_ = new QFrame(client_);
     picture2_->setObjectName(QStringLiteral("Picture2"));
     picture2_->setFrameStyle(QFrame::Box | QFrame::Plain);
     picture2_->setLineWidth(1);
     picture2_->setFocusPolicy(Qt::TabFocus);
-    picture2_->setGeometry(twipsRect(def("Picture2").place));
 
     const ControlSpec& label1 = def("Label1");
     label1_ = new QLabel(QString::fromUtf8(label1.text), picture2_);
     label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setGeometry(twipsRect(label1.place));
     label1_->setAlignment(Qt::AlignCenter);
-    label1_->setFont(windowFont(label1.font));
 
     text1_ = new QPlainTextEdit(client_);
     text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(twipsRect(def("Text1").place));
-    text1_->setFont(windowFont(def("Text1").font));
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -128,6 +123,7 @@ void MainWindow::createControls() {
         if (!settingText1_) controller_.text1Edited(textFromTextBox(text1_->toPlainText()));
     });
     connect(picture1_, &SheetView::cellPressed, this, [this](int line, int column) { controller_.sheetPressed(line, column); });
+    connect(picture1_, &SheetView::zoomWheel, this, [this](int notches) { controller_.zoomByWheel(notches); });
     connect(picture1_, &SheetView::cellDoubleClicked, this,
             [this](int line, int column) { controller_.sheetDoubleClicked(line, column); });
 
@@ -136,8 +132,6 @@ void MainWindow::createControls() {
         QWidget* parent = layout.container ? static_cast<QWidget*>(picture2_) : client_;
         auto* button = new QPushButton(QString::fromUtf8(layout.text), parent);
         button->setObjectName(QString::fromLatin1(layout.name));
-        button->setGeometry(twipsRect(layout.place));
-        button->setFont(windowFont(layout.font));
         button->setAutoDefault(false);
         button->setToolTip(qtext(controller_.buttonTip(n)));
         connect(button, &QPushButton::clicked, this, [this, n] { controller_.click(n); });
@@ -150,17 +144,6 @@ void MainWindow::setTabOrderOfControls() {
     for (const ControlSpec* control : tabOrder(mainFormControls()))
         order.push_back(client_->findChild<QWidget*>(QString::fromLatin1(control->name)));
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
-}
-
-// Beside the main window on its right, inside the screen.
-void MainWindow::placeDeviceTable() {
-    deviceTable_->adjustSize();
-    const QRect frame = frameGeometry();
-    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
-    const QSize size = deviceTable_->frameGeometry().size();
-    int x = frame.right() + 8;
-    if (x + size.width() > screen.right()) x = screen.right() - size.width() - 8;
-    deviceTable_->move(std::max(screen.left(), x), std::max(screen.top(), frame.top() + 40));
 }
 
 void MainWindow::showSheet(const std::vector<std::string>& lines, int cursorRow, int cursorColumn) {
@@ -248,20 +231,24 @@ void MainWindow::endProgram() { leaveProgram(); }
 
 void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    if (!followsScreen_ && windowHandle()) {
+        // Another screen, or the same one with another task bar, may want
+        // another scale; so may the frame, once the window manager drew it.
+        followsScreen_ = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* screen) {
+            if (screen) connect(screen, &QScreen::availableGeometryChanged, this, &MainWindow::fitToScreen, Qt::UniqueConnection);
+            fitToScreen();
+        });
+        if (QScreen* screen = this->screen())
+            connect(screen, &QScreen::availableGeometryChanged, this, &MainWindow::fitToScreen, Qt::UniqueConnection);
+        QTimer::singleShot(0, this, &MainWindow::fitToScreen);
+    }
     controller_.load();  // only the first time: later activations leave the sheet alone
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     placeClientArea();
-}
-
-void MainWindow::placeClientArea() {
-    const int menuHeight = menuBar_->sizeHint().height();
-    menuBar_->setGeometry(0, 0, width(), menuHeight);
-    client_->setGeometry(0, menuHeight, width(), std::max(0, height() - menuHeight));
-    // Picture1 is docked to the left edge: full height, its own width.
-    picture1_->setGeometry(0, 0, twipsToPixels(kPicture1Width), client_->height());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -65,8 +65,13 @@ public:
     std::function<void()> leaveProgram;
 
     // The restored size of the client area below the menu bar (11880 x 8595
-    // twips).
-    static QSize restoredClientSize();
+    // twips at the layout scale `factor`).
+    static QSize restoredClientSize(double factor = 1);
+    // The scale of the whole layout on this screen (1: as drawn).
+    double layoutFactor() const { return factor_; }
+    // Lays the window out again for the screen it is on, when its work area
+    // or frame asks for another scale.
+    void fitToScreen();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -83,6 +88,7 @@ private:
     void setCaption(const std::string& caption) override;
     void setMenuEnabled(MenuCommand command, bool enabled) override;
     void setMenuText(MenuCommand command, const std::string& caption) override;
+    void setSheetZoom(int percent) override;
     void setRecentDrawings(const std::vector<std::string>& captions) override;
     void showDeviceTable(const DeviceTableModel& table, bool opened) override;
     void hideDeviceTable() override;
@@ -91,11 +97,13 @@ private:
     void showAbout() override;
     void endProgram() override;
     std::string askPicturePath(const std::string& title, const std::string& suggested) override;
+    std::string askTracePath(const std::string& title, const std::string& suggested) override;
     std::string writePicture(const Picture& picture, const std::string& path, PictureFormat format) override;
     void printPicture(const Picture& picture) override;
 
     void createMenus();
     void createControls();
+    void applyLayout();
     void placeClientArea();
     void placeDeviceTable();
     void setTabOrderOfControls();
@@ -115,6 +123,10 @@ private:
     bool settingText1_ = false;  // the window itself is changing Text1's text
     DeviceTableWindow* deviceTable_ = nullptr;
     QTimer* scanTimer_ = nullptr;
+    double factor_ = 1;
+    double ratio_ = 1;  // device pixels to a pixel of the layout
+    bool laidOut_ = false;
+    bool followsScreen_ = false;
 };
 
 }  // namespace lp

@@ -1,8 +1,8 @@
 // The main window's modal boxes, its picture files and printing: what the
 // controller asks of it, answered by the dialogs.
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include "DeviceTableWindow.h"
 #include "Dialogs.h"
 #include "MainWindow.h"
 #include "PicturePainter.h"
@@ -17,6 +17,11 @@ std::string MainWindow::askPicturePath(const std::string& title, const std::stri
     return askPictureToSave(this, qtext(title), qtext(suggested)).toStdString();
 }
 
+std::string MainWindow::askTracePath(const std::string& title, const std::string& suggested) {
+    QWidget* parent = deviceTable_ && deviceTable_->isVisible() ? static_cast<QWidget*>(deviceTable_) : this;
+    return askTraceToSave(parent, qtext(title), qtext(suggested)).toStdString();
+}
+
 std::string MainWindow::writePicture(const Picture& picture, const std::string& path, PictureFormat format) {
     const QString file = qtext(path);
     if (format == PictureFormat::Png) return writePicturePng(picture, file).toStdString();
@@ -25,11 +30,7 @@ std::string MainWindow::writePicture(const Picture& picture, const std::string& 
 }
 
 void MainWindow::printPicture(const Picture& picture) {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog preview(&printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [&picture](QPrinter* device) { paintPicturePages(*device, picture); });
-    preview.exec();
+    showPrintPreview(this, [&picture](QPrinter* device) { paintPicturePages(*device, picture); });
 }
 
 }  // namespace lp

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "PicturePainter.h"
@@ -34,6 +35,16 @@ void PictureView::paintEvent(QPaintEvent*) {
     const double s = scale(width());
     painter.scale(s, s);
     paintPicture(painter, picture_);
+}
+
+void PictureView::mouseMoveEvent(QMouseEvent* event) {
+    if (hovered) hovered(event->position().x() / scale(width()));
+    QWidget::mouseMoveEvent(event);
+}
+
+void PictureView::leaveEvent(QEvent* event) {
+    if (hovered) hovered(std::nullopt);
+    QWidget::leaveEvent(event);
 }
 
 }  // namespace lp

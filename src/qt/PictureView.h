@@ -1,6 +1,9 @@
 #pragma once
 // A picture of the core shown in a window (the device table's timing
 // diagram), scaled down to the view's width where it is wider.
+#include <functional>
+#include <optional>
+
 #include <QWidget>
 
 #include "app/PictureModel.h"
@@ -15,8 +18,14 @@ public:
     const Picture& picture() const { return picture_; }
     QSize sizeHint() const override;
 
+    // The pointer over the picture at this x of the picture's own units
+    // (none: it left). Set it to follow the pointer.
+    std::function<void(std::optional<double>)> hovered;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     double scale(double width) const;

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -11,13 +12,39 @@
 #include <utility>
 
 #include "FontSetup.h"
+#include "app/Twips.h"
+#include "texts/StrokeWeight.h"
 #include "app/SheetScroll.h"
 
 namespace lp {
 
 namespace {
 constexpr int kPadding = 2;  // pixels between the border and the first column / line
+
+// `text` with only the characters `keep` takes, each other one blanked
+// over its display columns.
+QString keepOnly(const QString& text, bool (*keep)(char32_t)) {
+    QString kept;
+    bool any = false;
+    for (const char32_t c : text.toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        if (keep(c)) {
+            kept += one;
+            any = true;
+        } else {
+            kept += QString(displayColumns(one), QLatin1Char(' '));
+        }
+    }
+    return any ? kept : QString();
 }
+
+// The length of `text` without its trailing spaces.
+qsizetype lastDrawn(const QString& text) {
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1).isSpace()) --end;
+    return end;
+}
+}  // namespace
 
 SheetView::SheetView(QWidget* parent)
     : QAbstractScrollArea(parent), font_(sheetFont()), glyphs_(font_, viewport()) {
@@ -28,8 +55,22 @@ SheetView::SheetView(QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
-    viewport()->setFont(font_);
+    measure();
+}
 
+void SheetView::setFontPixels(double pixels) {
+    const double points = pixels * 72 / kStandardDpi;
+    if (font_.pointSizeF() == points) return;
+    font_.setPointSizeF(points);
+    glyphs_ = LineGlyphs(font_, viewport());
+    measure();
+    for (Line& line : lines_) layOut(line);
+    updateScrollBars();
+    viewport()->update();
+}
+
+void SheetView::measure() {
+    viewport()->setFont(font_);
     const QFontMetricsF metrics(font_);
     columnWidth_ = metrics.horizontalAdvance(QLatin1Char('0'));
     if (columnWidth_ <= 0) columnWidth_ = 1;
@@ -57,13 +98,30 @@ void SheetView::showPicture(const std::vector<std::string>& lines) {
         if (line.printed == lines[i]) continue;
         line.printed = lines[i];
         line.text = QString::fromStdString(line.printed);
-        line.columns = displayColumns(line.text);
-        line.runs = glyphs_.runsFor(line.text, columnWidth_);
+        // The printed lines run on in spaces past the right rail: only what
+        // is drawn counts for the width.
+        line.columns = displayColumns(QStringView(line.text).left(lastDrawn(line.text)));
+        layOut(line);
     }
     widestColumns_ = 0;
     for (const Line& line : lines_) widestColumns_ = std::max(widestColumns_, line.columns);
     updateScrollBars();
     if (!changed.empty()) updateLines(changed.first, changed.last);
+}
+
+void SheetView::layOut(Line& line) {
+    line.runs = glyphs_.runsFor(line.text, columnWidth_);
+    line.heavyAcross = glyphs_.runsFor(keepOnly(line.text, hasHeavyAcross), columnWidth_);
+    line.heavyDown = glyphs_.runsFor(keepOnly(line.text, hasHeavyDown), columnWidth_);
+}
+
+// The glyphs in the painter's pen, the heavy strokes a device pixel
+// thicker: once more a pixel lower, and once more a pixel to the right.
+void SheetView::drawGlyphs(QPainter& painter, const Line& line, QPointF baseline) const {
+    for (const QGlyphRun& run : line.runs) painter.drawGlyphRun(baseline, run);
+    const double pixel = 1.0 / devicePixelRatio();
+    for (const QGlyphRun& run : line.heavyAcross) painter.drawGlyphRun(baseline + QPointF(0, pixel), run);
+    for (const QGlyphRun& run : line.heavyDown) painter.drawGlyphRun(baseline + QPointF(pixel, 0), run);
 }
 
 // Schedules the repaint of lines first..last, and of one line either side:
@@ -89,7 +147,7 @@ void SheetView::ensureVisible(int row, int column) {
     QScrollBar* h = horizontalScrollBar();
     QScrollBar* v = verticalScrollBar();
     const ScrollPosition to = scrollToShow({h->value(), v->value()}, viewport()->width(), viewport()->height(),
-                                           {columnWidth_, lineHeight_, kPadding}, row, column);
+                                           {columnWidth_, lineHeight_, kPadding}, row, column, contentSize().width());
     v->setValue(to.y);
     h->setValue(to.x);
 }
@@ -104,6 +162,19 @@ bool SheetView::cellAt(const QPointF& position, int& line, int& column) const {
     line = static_cast<int>(std::floor((at.y() - kPadding) / lineHeight_));
     column = static_cast<int>(std::floor((at.x() - kPadding) / columnWidth_));
     return line >= 0 && line < lineCount() && column >= 0;
+}
+
+void SheetView::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    // A notch is 120; finer wheels add up to whole notches.
+    wheelAngle_ += event->angleDelta().y();
+    const int notches = wheelAngle_ / 120;
+    wheelAngle_ -= notches * 120;
+    if (notches != 0) emit zoomWheel(notches);
+    event->accept();
 }
 
 void SheetView::mousePressEvent(QMouseEvent* event) {
@@ -139,7 +210,7 @@ void SheetView::paintMarks(QPainter& painter, const Line& line, QPointF baseline
             painter.fillRect(r.adjusted(r.width() / 3, 3, -r.width() / 3, -3), colour(m.colour));
         }
     }
-    for (const QGlyphRun& run : line.runs) painter.drawGlyphRun(baseline, run);
+    drawGlyphs(painter, line, baseline);
     for (std::size_t k = firstMark; k < endMark; ++k) {
         const MarkShape& m = marks_[k];
         const QRectF r = rectOf(m);
@@ -148,10 +219,15 @@ void SheetView::paintMarks(QPainter& painter, const Line& line, QPointF baseline
             painter.save();
             painter.setClipRect(r.toAlignedRect());
             painter.setPen(colour(m.colour));
-            for (const QGlyphRun& run : line.runs) painter.drawGlyphRun(baseline, run);
+            drawGlyphs(painter, line, baseline);
             painter.restore();
             break;
-        case ShapeKind::GapBar: painter.fillRect(QRectF(r.left(), r.center().y() - 1, r.width(), 2.5), colour(m.colour)); break;
+        case ShapeKind::GapBar:
+            // Three whole pixels high at the middle, heavier than the light strokes.
+            painter.fillRect(QRect(static_cast<int>(std::floor(r.left())), static_cast<int>(std::lround(r.center().y())) - 1,
+                                   static_cast<int>(std::ceil(r.width())), 3),
+                             colour(m.colour));
+            break;
         case ShapeKind::Frame:
             painter.save();
             painter.setPen(QPen(colour(m.colour), 2));
@@ -183,7 +259,7 @@ void SheetView::paintEvent(QPaintEvent* event) {
         std::size_t end = mark;
         while (end < marks_.size() && marks_[end].line == i) ++end;
         if (end == mark) {
-            for (const QGlyphRun& run : line.runs) painter.drawGlyphRun(baseline, run);
+            drawGlyphs(painter, line, baseline);
         } else {
             paintMarks(painter, line, baseline, mark, end);
             painter.setPen(palette().color(QPalette::Text));

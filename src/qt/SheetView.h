@@ -6,6 +6,7 @@
 // larger than the view. A new picture lays out and repaints only the lines
 // that differ from the one shown.
 #include <QAbstractScrollArea>
+#include <QPainter>
 #include <QColor>
 #include <cstdint>
 #include <QFont>
@@ -25,6 +26,10 @@ class SheetView : public QAbstractScrollArea {
     Q_OBJECT
 public:
     explicit SheetView(QWidget* parent = nullptr);
+
+    // The sheet font's em in pixels (the window's scale and zoom): the grid
+    // is measured again and every line laid out anew.
+    void setFontPixels(double pixels);
 
     // Replaces what the view shows by these printed lines (UTF-8).
     void showPicture(const std::vector<std::string>& lines);
@@ -56,10 +61,13 @@ signals:
     void cellPressed(int line, int column);
     // A double click of the left button there.
     void cellDoubleClicked(int line, int column);
+    // The wheel turned `notches` (up: positive) with Ctrl held: a zoom.
+    void zoomWheel(int notches);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -71,8 +79,13 @@ private:
         QString text;
         int columns = 0;
         QList<QGlyphRun> runs;  // see LineGlyphs::runsFor
+        QList<QGlyphRun> heavyAcross, heavyDown;  // the heavy strokes alone, drawn again to thicken them
     };
 
+    void layOut(Line& line);
+    void drawGlyphs(QPainter& painter, const Line& line, QPointF baseline) const;
+
+    void measure();
     void updateScrollBars();
     void updateLines(int first, int last);
     void paintMarks(QPainter& painter, const Line& line, QPointF baseline, std::size_t firstMark, std::size_t endMark);
@@ -82,7 +95,8 @@ private:
     double columnWidth_ = 0;
     int lineHeight_ = 0;
     int ascent_ = 0;
-    int widestColumns_ = 0;
+    int widestColumns_ = 0;  // of what is drawn, trailing spaces left out
+    int wheelAngle_ = 0;     // of a turn not yet a whole notch
     std::vector<Line> lines_;
     bool cellAt(const QPointF& position, int& line, int& column) const;
 

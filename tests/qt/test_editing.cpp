@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -106,6 +107,21 @@ private slots:
             for (int x = 0; x < image.width(); x += 2) dark += qGray(image.pixel(x, y)) < 96;
         QVERIFY(dark > 200);
         QVERIFY(writePicturePng(picture, folder.filePath(QStringLiteral("missing/drawing.png"))) != QString());
+    }
+
+    void thePdfHoldsTheNamesAndTheListAsText() {
+        QTemporaryDir folder;
+        Window t;
+        t.draw();
+        QTest::mouseClick(t.w.Command(13), Qt::LeftButton);  // 转换
+        const QString path = folder.filePath(QStringLiteral("drawing.pdf"));
+        QCOMPARE(writePicturePdf(t.w.controller().picture(), path), QString());
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+        if (!text.waitForFinished(20000) || text.exitCode() != 0) QSKIP("pdftotext is not there to read the PDF");
+        const QString read = QString::fromUtf8(text.readAllStandardOutput());
+        for (const char* expected : {"X01", "X02", "Y01", "LD", "ANI", "OUT", "END"})
+            QVERIFY2(read.contains(QLatin1String(expected)), expected);
     }
 };
 

@@ -121,7 +121,7 @@ struct MainController::State {
     std::vector<std::string> recentCaptions;
     std::string settingsFile;  // "" keeps the settings for this run only
     ViewSettings settings;
-    std::optional<std::size_t> hoveredScan;  // the scan under the pointer in the timing diagram
+    std::optional<double> hoverX;  // the pointer over the timing diagram, at this x of it
     bool loaded = false;   // Form_Load and Form_Activate have run
     bool running = false;  // a command is running (its modal box may be open)
 
@@ -275,7 +275,7 @@ struct MainController::State {
         model.periodMs = simulation.periodMs;
         model.stepsEnabled = !simulation.playing;
         // The scan under the pointer; while stepping by hand, the last one.
-        std::optional<std::size_t> marked = hoveredScan;
+        std::optional<std::size_t> marked = hoverX ? trace.scanAt(*hoverX) : std::nullopt;
         if (!marked && !simulation.playing && !trace.scans().empty()) marked = trace.scans().size() - 1;
         model.trace = trace.diagram(marked);
         return model;
@@ -438,11 +438,8 @@ void MainController::deviceTableMoved(ScreenPoint to) {
 
 void MainController::traceHovered(std::optional<double> x) {
     State& s = *s_;
-    std::optional<std::size_t> scan;
-    if (x) scan = s.trace.scanAt(*x);
-    if (scan == s.hoveredScan) return;
-    s.hoveredScan = scan;
-    if (s.simulation.running()) s.showSimulation();
+    s.hoverX = x;
+    if (s.simulation.running()) s.showSimulation();  // told only when the mark moved
 }
 
 void MainController::useRecentDrawings(const std::string& file) {
@@ -769,7 +766,7 @@ bool MainController::saveTrace(const std::string& path) {
     if (!s.simulation.running()) return false;
     const PictureFormat format = pictureFormatOf(path);
     if (format == PictureFormat::Svg) return s.write(path, svgOf(s.trace.diagram()));
-    if (format != PictureFormat::Png) return s.write(path, s.trace.csv());
+    if (format == PictureFormat::Unknown) return s.write(path, s.trace.csv());
     const std::string why = s.view.writePicture(s.trace.diagram(), path, format);
     if (why.empty()) return true;
     s.running = true;

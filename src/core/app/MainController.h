@@ -109,8 +109,8 @@ public:
     // 导出图片: asks the view for a file, writes the picture there.
     bool exportPicture();
     bool savePictureSvg(const std::string& path);
-    // The running simulation's timing diagram saved as CSV, or as SVG or PNG
-    // by the name's ending. False with a message when not written.
+    // The running simulation's timing diagram saved as CSV, or as a picture
+    // (SVG, PNG, PDF) by the name's ending. False with a message when not written.
     bool saveTrace(const std::string& path);
     // The device table's 保存时序图: asks the view for a file, saves there.
     bool exportTrace();

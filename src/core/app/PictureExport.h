@@ -15,6 +15,7 @@ inline constexpr const char* kPictureFilterSvg = "SVG 图片 (*.svg)";
 inline constexpr const char* kPictureFilterPdf = "PDF 文档 (*.pdf)";
 // The device table's timing diagram: CSV for a spreadsheet, or a picture.
 inline constexpr const char* kSaveTraceTitle = "保存时序图";
+inline constexpr const char* kSaveTraceButton = "保存时序图...";
 inline constexpr const char* kTraceFileName = "时序图.csv";
 inline constexpr const char* kTraceFilterCsv = "CSV 表格 (*.csv)";
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace lp {
 
@@ -30,6 +31,15 @@ int zoomedByWheel(int percent, int notches) {
 
 double sheetFontPoints(double layoutFactor, int zoomPercent) {
     return kSheetPoints * layoutFactor * validZoom(zoomPercent) / 100.0;
+}
+
+}  // namespace lp
+
+namespace lp {
+
+int sheetFontPixels(double layoutFactor, int zoomPercent, int dpi) {
+    const double pixels = sheetFontPoints(layoutFactor, zoomPercent) * dpi / 72.0;
+    return 2 * std::max(3, static_cast<int>(std::lround(pixels / 2)));
 }
 
 }  // namespace lp

@@ -14,11 +14,14 @@ int zoomedOut(int percent);
 // `notches` of a wheel turned with Ctrl held: up (positive) zooms in, a
 // step a notch.
 int zoomedByWheel(int percent, int notches);
-// Any kept value made one the menu can reach: within range, or 100 when it
-// is no number at all.
+// A kept value brought within range.
 int validZoom(int percent);
 
 // The sheet font's size in points for this layout scale and zoom.
 double sheetFontPoints(double layoutFactor, int zoomPercent);
+// That size as the font's em in whole pixels at `dpi`, made even so that
+// the half-width columns, and with them the thin strokes of the rails and
+// contacts, fall on whole pixels; never below 6.
+int sheetFontPixels(double layoutFactor, int zoomPercent, int dpi);
 
 }  // namespace lp
