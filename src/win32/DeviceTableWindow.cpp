@@ -99,7 +99,7 @@ void DeviceTableWindow::showDevices(const DeviceTableModel& table) {
     ::SetWindowPos(trace_->hwnd(), nullptr, px(kMargin), px(y), px(inner), px(traceHeight), SWP_NOZORDER | SWP_NOACTIVATE);
     trace_->hovered = [this](std::optional<double> x) { controller_.traceHovered(x); };
     y += traceHeight + kGap;
-    add(L"BUTTON", std::string(kSaveTraceTitle) + "...", BS_PUSHBUTTON | WS_TABSTOP, kSaveTraceId,
+    add(L"BUTTON", kSaveTraceButton, BS_PUSHBUTTON | WS_TABSTOP, kSaveTraceId,
         {kMargin, y, half, 26});
     y += 26 + kMargin;
     RECT frame{0, 0, px(kWidth), px(y)};

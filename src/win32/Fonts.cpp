@@ -36,8 +36,12 @@ std::wstring resolvedFace(const char* face) {
 }
 
 HFONT createFont(const FontSpec& def, int dpi) {
+    return createFontOfHeight(def, static_cast<int>(std::lround(def.points * dpi / 72.0)));
+}
+
+HFONT createFontOfHeight(const FontSpec& def, int pixels) {
     LOGFONTW font{};
-    font.lfHeight = -static_cast<LONG>(std::lround(def.points * dpi / 72.0));
+    font.lfHeight = -static_cast<LONG>(pixels);
     font.lfWeight = def.bold ? FW_BOLD : FW_NORMAL;
     font.lfUnderline = def.underline ? TRUE : FALSE;
     font.lfCharSet = GB2312_CHARSET;

@@ -18,6 +18,8 @@ std::wstring resolvedFace(const char* face);
 
 // A new font (the caller deletes it) at the window's resolution.
 HFONT createFont(const FontSpec& def, int dpi);
+// The same with an em of `pixels`, whatever its size in points.
+HFONT createFontOfHeight(const FontSpec& def, int pixels);
 
 // The dialogs' own font: "宋体" 9 pt regular.
 inline constexpr FontSpec kDialogFont{kSongTi, 9, false};

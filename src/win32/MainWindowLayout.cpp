@@ -46,7 +46,7 @@ void MainWindow::layout(int dpi, double factor) {
     dockPicture1();
 }
 
-void MainWindow::showSheetFont() { sheet().setFont(dpi_, sheetFontPoints(factor_, zoom_)); }
+void MainWindow::showSheetFont() { sheet().setFont(dpi_, sheetFontPixels(factor_, zoom_, dpi_)); }
 
 void MainWindow::setSheetZoom(int percent) {
     zoom_ = percent;

@@ -8,6 +8,8 @@
 #include "WideText.h"
 #include "texts/DisplayColumns.h"
 #include "app/SheetScroll.h"
+#include "app/SheetZoom.h"
+#include "texts/StrokeWeight.h"
 
 namespace lp::win {
 
@@ -62,7 +64,8 @@ LRESULT CALLBACK SheetWindow::windowProc(HWND window, UINT message, WPARAM wPara
     if (message == WM_NCCREATE) {
         auto* sheet = new SheetWindow(window);
         ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(sheet));
-        sheet->setFont(static_cast<int>(::GetDpiForWindow(window) ? ::GetDpiForWindow(window) : 96), kSheetFont.points);
+        const int dpi = static_cast<int>(::GetDpiForWindow(window) ? ::GetDpiForWindow(window) : 96);
+        sheet->setFont(dpi, sheetFontPixels(1, kActualZoom, dpi));
     }
     SheetWindow* sheet = of(window);
     if (!sheet) return ::DefWindowProcW(window, message, wParam, lParam);
@@ -136,16 +139,14 @@ void SheetWindow::turnWheel(WPARAM wParam) {
     else if (zoomTurned) zoomTurned(notches);
 }
 
-void SheetWindow::setFont(int dpi, double points) {
+void SheetWindow::setFont(int dpi, int pixels) {
     // The cell at the view's top left stays there.
     const double column = static_cast<double>(scrollX_) / columnWidth_;
     const double line = static_cast<double>(scrollY_) / lineHeight_;
     dpi_ = dpi;
-    points_ = points;
+    pixels_ = pixels;
     if (font_) ::DeleteObject(font_);
-    FontSpec spec = kSheetFont;
-    spec.points = points;
-    font_ = createFont(spec, dpi);
+    font_ = createFontOfHeight(kSheetFont, pixels);
     measure();
     updateScrollBars();
     scrollTo(static_cast<int>(std::lround(column * columnWidth_)), static_cast<int>(std::lround(line * lineHeight_)));
@@ -160,9 +161,9 @@ void SheetWindow::measure() {
     SIZE zero{};
     ::GetTextExtentPoint32W(dc, L"0", 1, &zero);
     columnWidth_ = std::max<int>(1, zero.cx);
-    // In a font whose half-width characters are half its size, as the
-    // sheet's are, that half is the column, fraction and all: the sheet then
-    // grows and shrinks with the font's size, not with its rounded advances.
+    // In a font whose half-width characters are half its em, as the sheet's
+    // are, that half is the column: the sheet then grows and shrinks with the
+    // font's size, not with its rounded advances.
     LOGFONTW made{};
     ::GetObjectW(font_, sizeof made, &made);
     const double half = std::abs(made.lfHeight) / 2.0;
@@ -360,10 +361,29 @@ RECT SheetWindow::cellsBox(const MarkShape& m, int x, int top) const {
     return RECT{x + columnX(m.column), top, x + columnX(m.column + m.width), top + lineHeight_};
 }
 
-// A stroke as thick as `pixelsAtNinePoints` on a 9-point sheet at 96 dpi,
-// scaled with the sheet, in whole pixels and never thinner than one.
-int SheetWindow::stroke(int pixelsAtNinePoints) const {
-    return std::max(1, static_cast<int>(std::lround(pixelsAtNinePoints * points_ / 9.0 * dpi_ / 96.0)));
+// A stroke as thick as `pixelsAtTwelve` on a sheet whose font is 12 pixels
+// (9 points at 96 dpi), scaled with the sheet, in whole pixels and never
+// thinner than one.
+int SheetWindow::stroke(int pixelsAtTwelve) const {
+    return std::max(1, static_cast<int>(std::lround(pixelsAtTwelve * pixels_ / 12.0)));
+}
+
+// The printed characters, then the heavy strokes again a device pixel
+// further (down for those across, right for those up and down), so that the
+// rails and lines stand out from the contacts' light plates at every size.
+void SheetWindow::drawText(HDC dc, int x, int baseline, const RECT* clip, const std::wstring& text,
+                           const std::vector<INT>& advances) const {
+    const UINT options = clip ? ETO_CLIPPED : 0;
+    const UINT length = static_cast<UINT>(text.size());
+    ::ExtTextOutW(dc, x, baseline, options, clip, text.data(), length, advances.data());
+    std::wstring across(text.size(), L' '), down(text.size(), L' ');
+    bool anyAcross = false, anyDown = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (hasHeavyAcross(text[i])) across[i] = text[i], anyAcross = true;
+        if (hasHeavyDown(text[i])) down[i] = text[i], anyDown = true;
+    }
+    if (anyAcross) ::ExtTextOutW(dc, x, baseline + 1, options, clip, across.data(), length, advances.data());
+    if (anyDown) ::ExtTextOutW(dc, x + 1, baseline, options, clip, down.data(), length, advances.data());
 }
 
 // Under the glyphs: the step's element and the body of a pulled-in coil.
@@ -391,7 +411,7 @@ void SheetWindow::paintGlyphs(HDC dc, int index, const std::wstring& text, const
         ::ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
     }
     ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
-    ::ExtTextOutW(dc, x, top + ascent_, 0, nullptr, text.data(), static_cast<UINT>(text.size()), advances.data());
+    drawText(dc, x, top + ascent_, nullptr, text, advances);
     ::RestoreDC(dc, saved);
 }
 
@@ -406,8 +426,7 @@ void SheetWindow::paintOver(HDC dc, int index, const std::wstring& text, const s
             if (text.empty()) break;
             const RECT clip = glyphArea(r, lineHeight_);
             ::SetTextColor(dc, colourOf(m.colour));
-            ::ExtTextOutW(dc, x, top + ascent_, ETO_CLIPPED, &clip, text.data(), static_cast<UINT>(text.size()),
-                          advances.data());
+            drawText(dc, x, top + ascent_, &clip, text, advances);
             break;
         }
         case ShapeKind::GapBar: {

@@ -55,9 +55,10 @@ public:
     // Ctrl held while the wheel turned `notches` over the sheet (up: positive).
     std::function<void(int notches)> zoomTurned;
 
-    // The sheet's font at this size and the window's resolution; the grid is
-    // measured again and the scroll position keeps the same cells in sight.
-    void setFont(int dpi, double points);
+    // The sheet's font with an em of `pixels` at the window's resolution;
+    // the grid is measured again and the scroll position keeps the same
+    // cells in sight.
+    void setFont(int dpi, int pixels);
 
 private:
     explicit SheetWindow(HWND window);
@@ -74,9 +75,11 @@ private:
     void turnWheel(WPARAM wParam);
     void paintUnder(HDC dc, int index, int x, int top);
     void paintGlyphs(HDC dc, int index, const std::wstring& text, const std::vector<INT>& advances, int x, int top);
+    void drawText(HDC dc, int x, int baseline, const RECT* clip, const std::wstring& text,
+                  const std::vector<INT>& advances) const;
     void paintOver(HDC dc, int index, const std::wstring& text, const std::vector<INT>& advances, int x, int top);
     RECT cellsBox(const MarkShape& mark, int x, int top) const;
-    int stroke(int pixelsAtNinePoints) const;
+    int stroke(int pixelsAtTwelve) const;
     int columnsOf(const std::string& line) const;
     SIZE contentSize() const;
     SIZE viewSize() const;
@@ -84,7 +87,7 @@ private:
     HWND window_;
     HFONT font_ = nullptr;
     int dpi_ = 96;
-    double points_ = 9;
+    int pixels_ = 12;  // the font's em
     int wheel_ = 0;  // the wheel's turn not yet a whole notch
     bool wheelZooms_ = false;  // that turn is with Ctrl held
     double columnWidth_ = 8;
