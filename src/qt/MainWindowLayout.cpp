@@ -93,7 +93,7 @@ void MainWindow::placeDeviceTable() {
     const PixelRect work = pixelRect(screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080));
     const QPoint client = client_->mapToGlobal(QPoint(0, 0));
     const DeviceTableRoom room{work, pixelRect(frameGeometry()), client.x() + twipsToPixels(rightColumnLeft() * factor_),
-                               client.y()};
+                               client.x() + twipsToPixels(mainLayoutExtent().width * factor_), client.y()};
     const QSize size = deviceTable_->frameGeometry().size();
     const PixelRect place = deviceTablePlace(room, {size.width(), size.height()}, controller_.movedDeviceTable());
     deviceTable_->placeAt(QPoint(place.left, place.top));

@@ -36,11 +36,10 @@ void centreOnScreen(HWND window) {
 
 void showMaximized(HWND window, SIZE frame) {
     const PixelRect restored = centredIn(workAreaOf(window), {frame.cx, frame.cy});
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    placement.showCmd = SW_SHOWMAXIMIZED;
-    placement.rcNormalPosition = {restored.left, restored.top, restored.right(), restored.bottom()};
-    ::SetWindowPlacement(window, &placement);
+    // Placed there first, so that restoring the window brings it back there.
+    ::SetWindowPos(window, nullptr, restored.left, restored.top, restored.width, restored.height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    ::ShowWindow(window, SW_SHOWMAXIMIZED);
 }
 
 }  // namespace lp::win

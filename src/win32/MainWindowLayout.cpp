@@ -76,6 +76,7 @@ DeviceTableRoom MainWindow::deviceTableRoom() const {
     return {workAreaOf(hwnd()),
             {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top},
             client.x + twipsToPixels(rightColumnLeft() * factor_, dpi_),
+            client.x + twipsToPixels(mainLayoutExtent().width * factor_, dpi_),
             client.y};
 }
 

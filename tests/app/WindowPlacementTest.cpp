@@ -20,7 +20,8 @@ TEST(WindowPlacement, DeviceTableLeavesThePaletteColumnInSight) {
     const PixelRect work{0, 0, 1066, 666};
     const double factor = 0.85;
     const int column = twipsToPixels(rightColumnLeft() * factor);
-    const DeviceTableRoom maximized{work, work, column, 50};
+    const int layoutRight = twipsToPixels(mainLayoutExtent().width * factor);
+    const DeviceTableRoom maximized{work, work, column, layoutRight, 50};
     const PixelRect over = deviceTablePlace(maximized, table, std::nullopt);
     EXPECT_TRUE(inside(over, work));
     EXPECT_LE(over.right(), column);
@@ -32,9 +33,15 @@ TEST(WindowPlacement, DeviceTableLeavesThePaletteColumnInSight) {
     const PixelRect wide{0, 0, 1920, 1040};
     const PixelRect restored = centredIn(wide, {800, 600});
     EXPECT_EQ(restored.left, 560);
-    const PixelRect beside = deviceTablePlace({wide, restored, restored.left + column, restored.top + 50}, table, std::nullopt);
+    const PixelRect beside = deviceTablePlace({wide, restored, restored.left + column, restored.left + layoutRight, restored.top + 50},
+                                              table, std::nullopt);
     EXPECT_GE(beside.left, restored.right());
     EXPECT_TRUE(inside(beside, wide));
+
+    // Maximized on a wide screen: in the empty part of the window right of its controls.
+    const PixelRect right = deviceTablePlace({wide, wide, column, layoutRight, 50}, table, std::nullopt);
+    EXPECT_GE(right.left, layoutRight);
+    EXPECT_TRUE(inside(right, wide));
 
     // Where the user moved it, kept inside a work area that may be smaller now.
     EXPECT_EQ(deviceTablePlace(maximized, table, ScreenPoint{100, 20}).left, 100);

@@ -40,6 +40,8 @@ PixelRect deviceTablePlace(const DeviceTableRoom& room, PixelSize table, std::op
         return keptInside(room.work, {room.mainFrame.right() + kGap, top}, table);
     if (room.mainFrame.left - kGap - table.width >= room.work.left)
         return keptInside(room.work, {room.mainFrame.left - kGap - table.width, top}, table);
+    if (room.layoutRight + kGap + table.width <= std::min(room.work.right(), room.mainFrame.right()))
+        return keptInside(room.work, {room.layoutRight + kGap, top + kGap}, table);
     return keptInside(room.work, {room.rightColumnX - kGap - table.width, top + kGap}, table);
 }
 
