@@ -36,9 +36,11 @@ void centreOnScreen(HWND window) {
 
 void showMaximized(HWND window, SIZE frame) {
     const PixelRect restored = centredIn(workAreaOf(window), {frame.cx, frame.cy});
-    // Placed there first, so that restoring the window brings it back there.
+    // Shown there first, so that restoring the window brings it back there
+    // (a window manager that never saw it restored would place it itself).
     ::SetWindowPos(window, nullptr, restored.left, restored.top, restored.width, restored.height,
                    SWP_NOZORDER | SWP_NOACTIVATE);
+    ::ShowWindow(window, SW_SHOWNOACTIVATE);
     ::ShowWindow(window, SW_SHOWMAXIMIZED);
 }
 
