@@ -22,9 +22,11 @@ ASAN_BUILD_DIR="${ASAN_BUILD_DIR:-$ROOT/build-asan}"
 cmake -S "$ROOT" -B "$ASAN_BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLADDERPAD_SANITIZE=ON \
   -DLADDERPAD_BUILD_QT=OFF >/dev/null
 cmake --build "$ASAN_BUILD_DIR" -j "$JOBS"
+# The round trip through new processes starts the replay tool thousands of
+# times: the Release run takes them all, the sanitizers a sample.
 (cd "$ASAN_BUILD_DIR" &&
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-  ctest --output-on-failure -j "$JOBS")
+  LADDERPAD_ROUND_TRIPS="${ASAN_ROUND_TRIPS:-300}" ctest --output-on-failure -j "$JOBS")
 
 echo "== Fuzz build (libFuzzer): corpus, regressions and a short run"
 FUZZ_BUILD_DIR="${FUZZ_BUILD_DIR:-$ROOT/build-fuzz}"
