@@ -36,9 +36,9 @@ void MainWindow::layout(int dpi, double factor) {
     for (const ControlSpec& def : mainFormControls()) {
         HFONT font = nullptr;
         if (def.kind != ControlKind::Picture) {
-            FontSpec spec = def.font.face ? def.font : kDefaultFont;
-            spec.points *= factor;
-            font = fonts_.get(spec, dpi, spec);
+            FontSpec scaledFont = def.font.face ? def.font : kDefaultFont;
+            scaledFont.points *= factor;
+            font = fonts_.get(scaledFont, dpi, scaledFont);
         }
         placeControl(controlNamed(def.name), scaled(def.place, factor), dpi, font);
     }
